@@ -1,0 +1,8 @@
+#include "platform/AppContext.h"
+
+AppContext& AppContext::instance() {
+    static AppContext ctx;
+    return ctx;
+}
+
+void AppContext::reset() { *this = AppContext(); }

@@ -1,0 +1,2 @@
+// Placeholder; the real page script replaces this file.
+function WriteWisplet() {}
