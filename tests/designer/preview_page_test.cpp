@@ -158,8 +158,9 @@ TEST(PreviewPage, FailedWriteKeepsThePreviousPage) {
     const bool ok = WritePreviewFile(WispletSettings(), app.path());
     QFile::setPermissions(app.file("samples"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (!ok) // (as root the folder stays writable and the write succeeds)
+    if (!ok) { // (as root the folder stays writable and the write succeeds)
         EXPECT_EQ(app.read("samples/preview.html"), before);
+    }
     // Writing into a folder that does not exist fails without creating anything.
     EXPECT_FALSE(WritePreviewFile(WispletSettings(), app.file("missing")));
     EXPECT_FALSE(QFileInfo::exists(app.file("missing")));
