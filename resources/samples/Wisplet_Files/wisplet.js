@@ -1,2 +1,720 @@
-// Placeholder; the real page script replaces this file.
-function WriteWisplet() {}
+/*
+ * wisplet.js - draws a wisplet: a floating box that slides into a web page,
+ * waits, and then reveals its content with one of 62 transition effects.
+ *
+ * Usage (from an inline script placed where the box should stand):
+ *   WriteWisplet(waiting, width, height, background, bgColor, align, entrance,
+ *                contentEntrance, duration, content, padIn, padOut,
+ *                borderStyle, borderWidth, borderColor)
+ *
+ *   waiting          seconds between the end of the entrance and the reveal
+ *   width, height    size of the content area in CSS pixels
+ *   background       picture stretched over the whole box; a path without a
+ *                    file extension means "no picture" and is never requested
+ *   bgColor          colour under the picture (#RRGGBB)
+ *   align            "Default" (start side), "Left", "Center" or "Right"
+ *   entrance         0 Slide From Left-Top, 1 Slide From Left, 2 Slide From Top
+ *                    (3 Slide From Right and 4 Slide From Middle are extras)
+ *   contentEntrance  0..61, the transition that reveals the content
+ *   duration         seconds the reveal takes (0 = at once)
+ *   content          HTML of the content
+ *   padIn, padOut    padding inside / outside the border, pixels
+ *   borderStyle      none, solid, dashed, dotted or double
+ *   borderWidth      pixels; the space is kept even when the style is none
+ *   borderColor      colour of the border
+ *
+ * Empty or malformed numbers fall back to the designer's defaults. The box
+ * is inserted right after the calling <script> element (or before the table
+ * that holds it, where a box cannot stand), floats over the page, and only
+ * transforms, clip paths, masks, opacity and a filter are animated. After the
+ * reveal the content is left untouched by any of them. Under the user's
+ * "reduce motion" preference there is no slide and every effect is a short fade.
+ *
+ * Test hook (inert unless called): WriteWisplet.test.pause(), .resume(),
+ * .boxes(), .seek(index, t[, "entrance"|"reveal"]).
+ */
+(function (global) {
+  'use strict';
+  if (typeof global.WriteWisplet === 'function' && global.WriteWisplet.version) return;
+
+  var doc = global.document;
+  var ENTRANCE_SECONDS = 1.2;
+  var REDUCED_FADE_SECONDS = 0.4;
+  var ENTRANCE_NAMES = ['Slide From Left-Top', 'Slide From Left', 'Slide From Top',
+    'Slide From Right', 'Slide From Middle'];
+  var BORDER_STYLES = ['none', 'solid', 'dashed', 'dotted', 'double'];
+  var TEMP_ATTR = 'data-wisplet-temp';
+  var CONTENT_PROPS = ['clip-path', '-webkit-clip-path', 'mask-image', '-webkit-mask-image',
+    'mask-size', '-webkit-mask-size', 'mask-repeat', '-webkit-mask-repeat', 'opacity',
+    'transform', 'transform-origin', 'filter', 'visibility', 'backface-visibility', 'z-index'];
+
+  /* ---------- small helpers ---------- */
+  function r2(v) { return Math.round(v * 100) / 100; }
+  function clamp01(v) { return v < 0 ? 0 : v > 1 ? 1 : v; }
+  function smooth(t) { return t * t * (3 - 2 * t); }
+  function easeOut(t) { var u = 1 - t; return 1 - u * u * u; }
+  function css(el, map) { for (var k in map) el.style.setProperty(k, map[k]); }
+  function both(el, prop, value) {
+    el.style.setProperty(prop, value);
+    el.style.setProperty('-webkit-' + prop, value);
+  }
+  // Mulberry32: a small seeded generator, so random effects repeat exactly.
+  function seeded(seed) {
+    var a = seed >>> 0;
+    return function () {
+      a = (a + 0x6D2B79F5) >>> 0;
+      var t = Math.imul(a ^ (a >>> 15), 1 | a);
+      t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+      return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+    };
+  }
+  function shuffled(n, seed) {
+    var rnd = seeded(seed), order = new Array(n), i;
+    for (i = 0; i < n; i++) order[i] = i;
+    for (i = n - 1; i > 0; i--) {
+      var j = Math.floor(rnd() * (i + 1)), s = order[i];
+      order[i] = order[j]; order[j] = s;
+    }
+    return order;
+  }
+  // Non-negative whole or decimal number; anything else gives the default.
+  function number(v, def, max) {
+    var s = String(v == null ? '' : v).replace(/^\s+|\s+$/g, '');
+    if (!/^\d+(\.\d+)?$/.test(s)) return def;
+    var n = parseFloat(s);
+    return n > max ? max : n;
+  }
+  function index(v, count) {
+    var n = number(v, 0, 1e9);
+    return n === Math.floor(n) && n < count ? n : 0;
+  }
+  function colour(v, def) {
+    var s = String(v == null ? '' : v).replace(/^\s+|\s+$/g, '');
+    if (/^#([0-9a-f]{3}|[0-9a-f]{6}|[0-9a-f]{8})$/i.test(s)) return s;
+    if (/^[a-z]+$/i.test(s) && global.CSS && CSS.supports && CSS.supports('color', s)) return s;
+    return def;
+  }
+  function hasExtension(path) {
+    var name = String(path || '').split(/[?#]/)[0].split('/').pop();
+    return /\.[A-Za-z0-9]+$/.test(name);
+  }
+  function cssUrl(path) { return 'url("' + String(path).replace(/["\\\n\r]/g, '\\$&') + '")'; }
+
+  /* ---------- clip path builders (pixels of the content area) ---------- */
+  var CAN_PATH = !!(global.CSS && CSS.supports &&
+    (CSS.supports('clip-path', 'path("M0 0")') || CSS.supports('-webkit-clip-path', 'path("M0 0")')));
+  var EMPTY = 'M0 0Z';
+  function poly(points) {
+    var s = 'M' + r2(points[0][0]) + ' ' + r2(points[0][1]);
+    for (var i = 1; i < points.length; i++) s += 'L' + r2(points[i][0]) + ' ' + r2(points[i][1]);
+    return s + 'Z';
+  }
+  // rects: [x0, y0, x1, y1]; clipped to the area, empty ones dropped.
+  function rects(list, w, h) {
+    var s = '';
+    for (var i = 0; i < list.length; i++) {
+      var x0 = Math.max(0, list[i][0]), y0 = Math.max(0, list[i][1]);
+      var x1 = Math.min(w, list[i][2]), y1 = Math.min(h, list[i][3]);
+      if (x1 > x0 && y1 > y0) s += 'M' + r2(x0) + ' ' + r2(y0) + 'H' + r2(x1) + 'V' + r2(y1) + 'H' + r2(x0) + 'Z';
+    }
+    return s || EMPTY;
+  }
+  // Sector of a circle big enough to cover the area, clockwise from a0 to a1 (degrees, 0 = +x, 90 = down).
+  function sector(cx, cy, a0, a1, radius) {
+    if (a1 - a0 <= 0) return EMPTY;
+    var pts = [[cx, cy]], steps = Math.max(1, Math.ceil((a1 - a0) / 30));
+    for (var i = 0; i <= steps; i++) {
+      var a = (a0 + (a1 - a0) * i / steps) * Math.PI / 180;
+      pts.push([cx + radius * Math.cos(a), cy + radius * Math.sin(a)]);
+    }
+    return poly(pts);
+  }
+  function clip(el, shape) { both(el, 'clip-path', shape.charAt(0) === 'M' ? 'path("' + shape + '")' : shape); }
+  function clipPath(el, d) { clip(el, d || EMPTY); }
+  function inset(t, r, b, l) { return 'inset(' + r2(t) + 'px ' + r2(r) + 'px ' + r2(b) + 'px ' + r2(l) + 'px)'; }
+
+  /* ---------- effect families: each returns frame(t) ---------- */
+  // Two doors: open = a centre slit widens, close = bands grow in from both edges.
+  function doors(c, axis, open) {
+    var el = c.content, w = c.w, h = c.h;
+    return function (t) {
+      var L = axis === 'v' ? w : h, a = L / 2 * (open ? 1 - t : t), list;
+      if (axis === 'v') list = open ? [[a, 0, w - a, h]] : [[0, 0, a, h], [w - a, 0, w, h]];
+      else list = open ? [[0, a, w, h - a]] : [[0, 0, w, a], [0, h - a, w, h]];
+      clipPath(el, rects(list, w, h));
+    };
+  }
+  // A straight or saw-toothed front moving along (dx, dy); visible behind it.
+  function front(c, dx, dy, saw) {
+    var w = c.w, h = c.h, n = Math.sqrt(dx * dx + dy * dy), ux = dx / n, uy = dy / n;
+    var corners = [[0, 0], [w, 0], [0, h], [w, h]], pmin = 1e9, pmax = -1e9, qmin = 1e9, qmax = -1e9;
+    corners.forEach(function (p) {
+      var a = p[0] * ux + p[1] * uy, b = -p[0] * uy + p[1] * ux;
+      pmin = Math.min(pmin, a); pmax = Math.max(pmax, a); qmin = Math.min(qmin, b); qmax = Math.max(qmax, b);
+    });
+    var period = saw ? Math.max(12, Math.min(w, h) / 5) : 0, amp = period / 2;
+    function xy(p, q) { return [p * ux - q * uy, p * uy + q * ux]; }
+    return function (t) {
+      var f = pmin - amp + t * (pmax - pmin + 2 * amp), back = pmin - amp - 2, q = qmin - 2, pts = [];
+      if (f + amp <= pmin) return clipPath(c.content, EMPTY);
+      if (!saw) { pts.push(xy(back, q), xy(f, q)); q = qmax + 2; pts.push(xy(f, q)); }
+      else for (pts.push(xy(back, q = qmin - period)); q < qmax; q += period)
+        pts.push(xy(f - amp, q), xy(f + amp, q + period), xy(f - amp, q + period));
+      pts.push(xy(back, q));
+      clipPath(c.content, poly(pts));
+    };
+  }
+  // Ten bands, each revealed within itself in the given direction.
+  function blinds(c, dx, dy) {
+    var w = c.w, h = c.h, N = 10;
+    return function (t) {
+      var list = [];
+      for (var i = 0; i < N; i++) {
+        if (dx) { var x0 = w * i / N, bw = w / N; list.push(dx > 0 ? [x0, 0, x0 + bw * t, h] : [x0 + bw * (1 - t), 0, x0 + bw, h]); }
+        else { var y0 = h * i / N, bh = h / N; list.push(dy > 0 ? [0, y0, w, y0 + bh * t] : [0, y0 + bh * (1 - t), w, y0 + bh]); }
+      }
+      clipPath(c.content, rects(list, w, h));
+    };
+  }
+  // 12 x 10 cells; cells pair up along the direction, every other line offset
+  // by one cell, so half way through the pattern is an exact checkerboard.
+  function checker(c, dx, dy) {
+    var w = c.w, h = c.h, cw = w / 12, ch = h / 10;
+    return function (t) {
+      var list = [], i, p;
+      if (dx) for (i = 0; i < 10; i++) for (p = (i % 2 ? -cw : 0); p < w; p += 2 * cw) {
+        list.push(dx > 0 ? [p, i * ch, p + 2 * cw * t, (i + 1) * ch] : [p + 2 * cw * (1 - t), i * ch, p + 2 * cw, (i + 1) * ch]);
+      }
+      else for (i = 0; i < 12; i++) for (p = (i % 2 ? -ch : 0); p < h; p += 2 * ch) {
+        list.push(dy > 0 ? [i * cw, p, (i + 1) * cw, p + 2 * ch * t] : [i * cw, p + 2 * ch * (1 - t), (i + 1) * cw, p + 2 * ch]);
+      }
+      clipPath(c.content, rects(list, w, h));
+    };
+  }
+  function fade(c) { return function (t) { c.content.style.opacity = String(r2(t)); }; }
+  // A soft edge a quarter of the box wide, drawn as a gradient mask.
+  function gradient(c, dx, dy) {
+    var el = c.content, L = dx ? c.w : c.h, soft = L / 4;
+    var to = dx > 0 ? 'right' : dx < 0 ? 'left' : dy > 0 ? 'bottom' : 'top';
+    both(el, 'mask-size', '100% 100%');
+    both(el, 'mask-repeat', 'no-repeat');
+    return function (t) {
+      var p = -soft + t * (L + soft);
+      both(el, 'mask-image', 'linear-gradient(to ' + to + ',#000 ' + r2(p) + 'px,rgba(0,0,0,0) ' + r2(p + soft) + 'px)');
+    };
+  }
+  // Shapes around the centre at scale s (1 covers all four corners).
+  function shapePath(kind, w, h, s) {
+    var cx = w / 2, cy = h / 2, hw = w / 2 * s, hh = h / 2 * s;
+    function uv(u, v) { return [cx + u * hw, cy + v * hh]; }
+    switch (kind) {
+      case 'box': return poly([uv(-1, -1), uv(1, -1), uv(1, 1), uv(-1, 1)]);
+      case 'circle': return 'circle(' + r2(s * Math.sqrt(w * w + h * h) / 2) + 'px at ' + r2(cx) + 'px ' + r2(cy) + 'px)';
+      case 'diamond': return poly([uv(0, -2), uv(2, 0), uv(0, 2), uv(-2, 0)]);
+      case 'plus': return poly([uv(-2, -1), uv(2, -1), uv(2, 1), uv(-2, 1)]) + poly([uv(-1, -2), uv(1, -2), uv(1, 2), uv(-1, 2)]);
+      case 'x': return poly([uv(1.5, 0.5), uv(0.5, 1.5), uv(-1.5, -0.5), uv(-0.5, -1.5)]) +
+        poly([uv(-0.5, 1.5), uv(-1.5, 0.5), uv(0.5, -1.5), uv(1.5, -0.5)]);
+      default: { // five-point star, point up; its inner circle reaches the corners at s = 1
+        var R = s * Math.sqrt(w * w + h * h) / 2 / STAR_INNER_REACH, pts = [];
+        for (var i = 0; i < 10; i++) {
+          var a = -Math.PI / 2 + i * Math.PI / 5, r = i % 2 ? R * STAR_RATIO : R;
+          pts.push([cx + r * Math.cos(a), cy + r * Math.sin(a)]);
+        }
+        return poly(pts);
+      }
+    }
+  }
+  var STAR_RATIO = 0.5, STAR_INNER_REACH = (function () {
+    // nearest distance from the centre to the outline of a unit star
+    var best = 1, p = [];
+    for (var i = 0; i <= 10; i++) {
+      var a = -Math.PI / 2 + i * Math.PI / 5, r = i % 2 ? STAR_RATIO : 1;
+      p.push([r * Math.cos(a), r * Math.sin(a)]);
+    }
+    for (i = 0; i < 10; i++) {
+      var ax = p[i][0], ay = p[i][1], bx = p[i + 1][0] - ax, by = p[i + 1][1] - ay;
+      var k = clamp01(-(ax * bx + ay * by) / (bx * bx + by * by)), x = ax + k * bx, y = ay + k * by;
+      best = Math.min(best, Math.sqrt(x * x + y * y));
+    }
+    return best * 0.98;
+  })();
+  // "out" grows the shape of new content from the centre; "in" shrinks the
+  // old plate's shape-formed hole (the old plate lies over the content).
+  function shape(c, kind, out) {
+    var w = c.w, h = c.h, plate = out ? null : c.plate();
+    return function (t) {
+      if (out) clip(c.content, t > 0 ? shapePath(kind, w, h, t * 1.02) : EMPTY);
+      else clip(plate, t < 1 ? shapePath(kind, w, h, (1 - t) * 1.02) : EMPTY);
+    };
+  }
+  // Blocks grow to their largest at half time and shrink again, while the content fades in.
+  function pixelate(c) {
+    var id = 'wisplet-pixelate-' + c.id, NS = 'http://www.w3.org/2000/svg';
+    var svg = c.temp(doc.createElementNS(NS, 'svg'));
+    svg.setAttribute('width', '0'); svg.setAttribute('height', '0');
+    css(svg, { position: 'absolute', left: '0', top: '0' });
+    svg.innerHTML = '<filter id="' + id + '" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">' +
+      '<feFlood x="0" y="0" width="1" height="1"/><feComposite width="2" height="2"/><feTile result="dots"/>' +
+      '<feComposite in="SourceGraphic" in2="dots" operator="in"/><feMorphology operator="dilate" radius="1"/></filter>';
+    var prim = svg.firstChild.childNodes, maxBlock = Math.max(4, Math.min(16, Math.round(Math.min(c.w, c.h) / 10)));
+    return function (t) {
+      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * t - 1)));
+      c.content.style.opacity = String(r2(t));
+      if (b < 2) { c.content.style.removeProperty('filter'); return; }
+      var half = Math.floor(b / 2);
+      prim[0].setAttribute('x', half); prim[0].setAttribute('y', half);
+      prim[1].setAttribute('width', b); prim[1].setAttribute('height', b);
+      prim[4].setAttribute('radius', b / 2);
+      c.content.style.filter = 'url(#' + id + ')';
+    };
+  }
+  // Rays: radial (top-left anchor, top edge to left edge), clock, wedge, wheel.
+  function sweep(c, kind) {
+    var w = c.w, h = c.h, R = Math.sqrt(w * w + h * h) * 1.2;
+    return function (t) {
+      var d;
+      if (kind === 'radial') d = sector(0, 0, 0, 90 * t, R * 1.7);
+      else if (kind === 'clock') d = sector(w / 2, h / 2, -90, -90 + 360 * t, R);
+      else if (kind === 'wedge') d = sector(w / 2, h / 2, -90 - 180 * t, -90 + 180 * t, R);
+      else { d = ''; for (var k = 0; k < 4; k++) if (t > 0) d += sector(w / 2, h / 2, -90 + 90 * k, -90 + 90 * k + 90 * t, R); }
+      clipPath(c.content, d);
+    };
+  }
+  // Random 1-pixel rows or columns, or small cells, in a seeded order.
+  function scatter(c, kind) {
+    var w = c.w, h = c.h, cell = kind === 'cells' ? Math.max(4, Math.round(Math.min(w, h) / 40)) : 1;
+    var cols = kind === 'rows' ? 1 : Math.ceil(w / cell), rowsN = kind === 'cols' ? 1 : Math.ceil(h / cell);
+    var cw = kind === 'rows' ? w : cell, chh = kind === 'cols' ? h : cell, N = cols * rowsN;
+    var order = shuffled(N, 0x5EED + N * 7 + c.effect), rank = new Array(N);
+    for (var i = 0; i < N; i++) rank[order[i]] = i;
+    return function (t) {
+      var shown = Math.floor(t * N + 1e-9), list = [], run;
+      if (kind === 'rows') {
+        for (var y = 0; y < rowsN; y++) if (rank[y] < shown) {
+          if (run && run[3] === y) run[3] = y + 1; else list.push(run = [0, y, w, y + 1]);
+        }
+      } else for (var r = 0; r < rowsN; r++) {
+        run = null;
+        for (var x = 0; x < cols; x++) if (rank[r * cols + x] < shown) {
+          if (run && run[2] === x * cw) run[2] = (x + 1) * cw; else list.push(run = [x * cw, r * chh, (x + 1) * cw, (r + 1) * chh]);
+        }
+      }
+      clipPath(c.content, rects(list, w, h));
+    };
+  }
+  // Ten horizontal bands: old bands slide out, new bands slide in, or both alternately.
+  function slices(c, mode) {
+    var w = c.w, h = c.h, N = 10, bh = h / N, plates = [], pieces = [], lag = 0.03;
+    for (var i = 0; i < N; i++) {
+      if (mode !== 'in') plates.push(c.plate(0, i * bh, w, bh));
+      if (mode !== 'out') { var p = c.piece(i); clip(p, inset(i * bh, 0, h - (i + 1) * bh, 0)); pieces.push(p); }
+    }
+    return function (t) {
+      for (var i = 0; i < N; i++) {
+        var e = smooth(clamp01((t - i * lag) / (1 - (N - 1) * lag))), dir = i % 2 ? 1 : -1;
+        if (plates[i]) plates[i].style.transform = 'translateX(' + r2(dir * w * e) + 'px)';
+        if (pieces[i]) pieces[i].style.transform = 'translateX(' + r2((mode === 'swap' ? -dir : dir) * w * (1 - e)) + 'px)';
+      }
+    };
+  }
+  // Whole plates: the old one hides out, new pushes old away, or they swap over.
+  function slide(c, mode) {
+    var w = c.w, plate = c.plate(0, 0, c.w, c.h, mode === 'swap');
+    return function (t) {
+      var e = smooth(t);
+      if (mode === 'hide') plate.style.transform = 'translateX(' + r2(w * e) + 'px)';
+      else if (mode === 'push') {
+        plate.style.transform = 'translateX(' + r2(-w * e) + 'px)';
+        c.content.style.transform = 'translateX(' + r2(w * (1 - e)) + 'px)';
+      } else {
+        plate.style.transform = 'translateX(' + r2(-w * 0.5 * e) + 'px) scale(' + r2(1 - 0.3 * e) + ')';
+        plate.style.opacity = String(r2(1 - e));
+        c.content.style.transform = 'translateX(' + r2(w * (1 - e)) + 'px)';
+      }
+    };
+  }
+  // A grid with 16 cells along the longer side, revealed cell by cell
+  // (spiral: clockwise inward from the top-left; zigzag: rows, alternating).
+  function grid(c, order) {
+    var w = c.w, h = c.h, nx = w >= h ? 16 : Math.max(1, Math.round(16 * w / h));
+    var ny = h > w ? 16 : Math.max(1, Math.round(16 * h / w)), cw = w / nx, ch = h / ny, cells = [];
+    if (order === 'zigzag') for (var y = 0; y < ny; y++) for (var k = 0; k < nx; k++) cells.push(y % 2 ? [nx - 1 - k, y, -1, 0] : [k, y, 1, 0]);
+    else {
+      var top = 0, left = 0, right = nx - 1, bottom = ny - 1, i;
+      while (top <= bottom && left <= right) {
+        for (i = left; i <= right; i++) cells.push([i, top, 1, 0]);
+        for (i = top + 1; i <= bottom; i++) cells.push([right, i, 0, 1]);
+        if (top < bottom) for (i = right - 1; i >= left; i--) cells.push([i, bottom, -1, 0]);
+        if (left < right) for (i = bottom - 1; i > top; i--) cells.push([left, i, 0, -1]);
+        top++; left++; right--; bottom--;
+      }
+    }
+    return function (t) {
+      var k = t * cells.length, full = Math.floor(k), part = k - full, list = [];
+      for (var i = 0; i < full && i < cells.length; i++) list.push([cells[i][0] * cw, cells[i][1] * ch, (cells[i][0] + 1) * cw, (cells[i][1] + 1) * ch]);
+      if (full < cells.length && part > 0) {
+        var q = cells[full], x0 = q[0] * cw, y0 = q[1] * ch, x1 = x0 + cw, y1 = y0 + ch;
+        if (q[2] > 0) x1 = x0 + cw * part; else if (q[2] < 0) x0 = x1 - cw * part;
+        else if (q[3] > 0) y1 = y0 + ch * part; else y0 = y1 - ch * part;
+        list.push([x0, y0, x1, y1]);
+      }
+      clipPath(c.content, rects(list, w, h));
+    };
+  }
+  // Parts of the content slide in from outside; each row: clip box [x0,y0,x1,y1] in halves, start offset in sizes.
+  var PARTS = {
+    tb: [[0, 0, 1, 0.5, 0, -0.5], [0, 0.5, 1, 1, 0, 0.5]],
+    lr: [[0, 0, 0.5, 1, -0.5, 0], [0.5, 0, 1, 1, 0.5, 0]],
+    quad: [[0, 0, 0.5, 0.5, -0.5, -0.5], [0.5, 0, 1, 0.5, 0.5, -0.5], [0, 0.5, 0.5, 1, -0.5, 0.5], [0.5, 0.5, 1, 1, 0.5, 0.5]],
+    v: [[0, 0, 0.5, 1, 0, -1], [0.5, 0, 1, 1, 0, 1]],
+    h: [[0, 0, 1, 0.5, -1, 0], [0, 0.5, 1, 1, 1, 0]]
+  };
+  function halves(c, mode) {
+    var w = c.w, h = c.h, parts = PARTS[mode], pieces = [];
+    parts.forEach(function (p, i) {
+      var el = c.piece(i);
+      clip(el, inset(p[1] * h, (1 - p[2]) * w, (1 - p[3]) * h, p[0] * w));
+      pieces.push(el);
+    });
+    return function (t) {
+      var u = 1 - smooth(t);
+      pieces.forEach(function (el, i) { el.style.transform = 'translate(' + r2(parts[i][4] * w * u) + 'px,' + r2(parts[i][5] * h * u) + 'px)'; });
+    };
+  }
+  // The box turns like a cube: the old face goes away to the left, the new one comes from the right.
+  function cube(c) {
+    var w = c.w, plate = c.plate(), P = Math.max(300, 2.5 * w), half = r2(w / 2);
+    [plate, c.content].forEach(function (el) { css(el, { 'backface-visibility': 'hidden', 'transform-origin': '50% 50%' }); });
+    function face(a) { return 'perspective(' + r2(P) + 'px) translateZ(-' + half + 'px) rotateY(' + r2(a) + 'deg) translateZ(' + half + 'px)'; }
+    return function (t) {
+      var e = smooth(t);
+      plate.style.transform = face(-90 * e);
+      c.content.style.transform = face(90 - 90 * e);
+    };
+  }
+  function stretch(c, mode) {
+    c.content.style.transformOrigin = mode === 'cover' ? '0 50%' : '50% 50%';
+    return function (t) { c.content.style.transform = 'scaleX(' + r2(Math.max(smooth(t), 0.0001)) + ')'; };
+  }
+
+  /* ---------- the effect table, in the designer's list order ---------- */
+  var EFFECTS = [
+    ['Doors Opening - Vertical', doors, 'v', true], ['Doors Closing - Vertical', doors, 'v', false],
+    ['Doors Opening - Horizontal', doors, 'h', true], ['Doors Closing - Horizontal', doors, 'h', false],
+    ['Wipe Up', front, 0, -1, false], ['Wipe Down', front, 0, 1, false],
+    ['Wipe Right', front, 1, 0, false], ['Wipe Left', front, -1, 0, false],
+    ['Blinds - Up', blinds, 0, -1], ['Blinds - Down', blinds, 0, 1],
+    ['Blinds - Right', blinds, 1, 0], ['Blinds - Left', blinds, -1, 0],
+    ['Checkerboard - Up', checker, 0, -1], ['Checkerboard - Down', checker, 0, 1],
+    ['Checkerboard - Right', checker, 1, 0], ['Checkerboard - Left', checker, -1, 0],
+    ['Fade', fade], ['GradientWipe - Up', gradient, 0, -1],
+    ['GradientWipe - Down', gradient, 0, 1], ['GradientWipe - Right', gradient, 1, 0],
+    ['GradientWipe - Left', gradient, -1, 0], ['Diagonal DownRight', front, 1, 1, false],
+    ['Box In', shape, 'box', false], ['Box Out', shape, 'box', true],
+    ['Circle In', shape, 'circle', false], ['Circle Out', shape, 'circle', true],
+    ['Plus Sign In', shape, 'plus', false], ['Plus Sign Out', shape, 'plus', true],
+    ['X-In', shape, 'x', false], ['X-Out', shape, 'x', true],
+    ['Diamond In', shape, 'diamond', false], ['Diamond Out', shape, 'diamond', true],
+    ['Star In', shape, 'star', false], ['Star Out', shape, 'star', true],
+    ['Pixelate', pixelate], ['Radial WindowWipe', sweep, 'radial'],
+    ['Clock WindowWipe', sweep, 'clock'], ['Wedge WindowWipe', sweep, 'wedge'],
+    ['Random Lines - Horizontal', scatter, 'rows'], ['Random Lines - Vertical', scatter, 'cols'],
+    ['Random Dissolve', scatter, 'cells'], ['Slice Out', slices, 'out'],
+    ['Slice In', slices, 'in'], ['Slice Swap', slices, 'swap'],
+    ['HideOut', slide, 'hide'], ['PushAway', slide, 'push'],
+    ['SwapOver', slide, 'swap'], ['Spiral', grid, 'spiral'],
+    ['TopBottom', halves, 'tb'], ['LeftRight', halves, 'lr'],
+    ['QuadBlocks', halves, 'quad'], ['Vertical Halves', halves, 'v'],
+    ['Horizontal Halves', halves, 'h'], ['CubeTurn', cube],
+    ['CoverUp', stretch, 'cover'], ['StretchOut', stretch, 'out'],
+    ['Diagonal Saw - Left Down', front, -1, 1, true], ['Diagonal Saw - Left Up', front, -1, -1, true],
+    ['Diagonal Saw - Right Down', front, 1, 1, true], ['Diagonal Saw - Right Up', front, 1, -1, true],
+    ['Wheel Wipe ', sweep, 'wheel'], ['ZigZag', grid, 'zigzag']
+  ];
+  var NEEDS_PATH = [doors, front, blinds, checker, shape, sweep, scatter, grid];
+
+  /* ---------- what an effect may create and change while it runs ---------- */
+  function Ctx(box) {
+    this.box = box; this.w = box.o.width; this.h = box.o.height; this.id = box.id;
+    this.effect = box.o.effect; this.content = box.content; this.stage = box.stage; this.temps = [];
+  }
+  Ctx.prototype.temp = function (node, before) {
+    node.setAttribute(TEMP_ATTR, '');
+    this.stage.insertBefore(node, before || null);
+    this.temps.push(node);
+    return node;
+  };
+  // A piece of the empty box (its background, aligned with the real one).
+  Ctx.prototype.plate = function (x, y, w, h, under) {
+    var o = this.box.o, el = doc.createElement('div'), off = o.padOut + o.borderWidth + o.padIn;
+    x = x || 0; y = y || 0;
+    css(el, {
+      position: 'absolute', left: r2(x) + 'px', top: r2(y) + 'px', margin: '0', padding: '0', border: '0',
+      width: r2(w == null ? this.w : w) + 'px', height: r2(h == null ? this.h : h) + 'px',
+      'background-color': o.bgColor, 'background-image': o.picture ? cssUrl(o.background) : 'none',
+      'background-repeat': 'no-repeat', 'background-size': this.box.outerW + 'px ' + this.box.outerH + 'px',
+      'background-position': r2(-off - x) + 'px ' + r2(-off - y) + 'px', 'pointer-events': 'none'
+    });
+    return this.temp(el, under ? this.content : null);
+  };
+  // Piece 0 is the content itself; further pieces are inert copies removed afterwards.
+  Ctx.prototype.piece = function (i) {
+    if (!i) return this.content;
+    var el = this.content.cloneNode(true), ids = el.querySelectorAll('[id]');
+    for (var k = 0; k < ids.length; k++) ids[k].removeAttribute('id');
+    el.setAttribute('aria-hidden', 'true');
+    el.inert = true;
+    return this.temp(el);
+  };
+  Ctx.prototype.dispose = function () {
+    for (var i = 0; i < this.temps.length; i++) if (this.temps[i].parentNode) this.temps[i].parentNode.removeChild(this.temps[i]);
+    this.temps = [];
+    for (i = 0; i < CONTENT_PROPS.length; i++) this.content.style.removeProperty(CONTENT_PROPS[i]);
+  };
+
+  /* ---------- one box ---------- */
+  var boxes = [], nextId = 1;
+  function reducedMotion() {
+    return !!(global.matchMedia && global.matchMedia('(prefers-reduced-motion: reduce)').matches);
+  }
+  function Box(o) {
+    this.o = o; this.id = nextId++; this.state = 'new'; this.clock = 0; this.fx = null; this.ctx = null;
+    var edge = o.padIn + o.padOut + o.borderWidth;
+    this.outerW = o.width + 2 * edge; this.outerH = o.height + 2 * edge;
+    var anchor = this.anchor = doc.createElement('div'), el = this.el = doc.createElement('div');
+    var frame = doc.createElement('div'), stage = this.stage = doc.createElement('div');
+    var content = this.content = doc.createElement('div');
+    anchor.className = 'wisplet-anchor'; el.className = 'wisplet'; frame.className = 'wisplet-frame';
+    stage.className = 'wisplet-stage'; content.className = 'wisplet-content';
+    css(anchor, { display: 'block', position: 'relative', height: '0', margin: '0', padding: '0', border: '0', overflow: 'visible' });
+    css(el, {
+      position: 'absolute', top: '0', 'z-index': '10000', 'box-sizing': 'border-box', margin: '0', border: '0',
+      width: this.outerW + 'px', height: this.outerH + 'px', padding: o.padOut + 'px', visibility: 'hidden',
+      'background-color': o.bgColor, 'background-image': o.picture ? cssUrl(o.background) : 'none',
+      'background-repeat': 'no-repeat', 'background-size': '100% 100%', 'background-position': '0 0',
+      'text-align': 'left', 'text-indent': '0', 'white-space': 'normal', 'line-height': 'normal'
+    });
+    css(frame, {
+      'box-sizing': 'border-box', width: '100%', height: '100%', margin: '0', padding: o.padIn + 'px',
+      border: o.borderWidth + 'px ' + (o.borderStyle === 'none' ? 'solid transparent' : o.borderStyle + ' ' + o.borderColor)
+    });
+    css(stage, { position: 'relative', width: o.width + 'px', height: o.height + 'px', overflow: 'hidden', margin: '0', padding: '0', border: '0' });
+    css(content, { position: 'absolute', left: '0', top: '0', width: o.width + 'px', height: o.height + 'px', margin: '0', padding: '0', border: '0', visibility: 'hidden' });
+    content.innerHTML = o.content;
+    stage.appendChild(content); frame.appendChild(stage); el.appendChild(frame); anchor.appendChild(el);
+  }
+  Box.prototype.align = function () {
+    var a = this.o.align, s = this.el.style;
+    if (a === 'default') a = global.getComputedStyle && getComputedStyle(this.anchor).direction === 'rtl' ? 'right' : 'left';
+    if (a === 'center') { s.left = '50%'; s.marginLeft = -this.outerW / 2 + 'px'; }
+    else if (a === 'right') s.right = '0';
+    else s.left = '0';
+  };
+  Box.prototype.start = function () {
+    var o = this.o;
+    this.reduced = reducedMotion();
+    this.E = this.reduced ? 0 : ENTRANCE_SECONDS;
+    this.W = o.waiting;
+    this.D = this.reduced ? Math.min(o.duration, REDUCED_FADE_SECONDS) : o.duration;
+    this.clock = 0; this.offset = null; this.state = 'running';
+  };
+  Box.prototype.apply = function (clock) {
+    var E = this.E, W = this.W, D = this.D;
+    if (clock < E) { this.entrance(clock / E); this.hideContent(); return; }
+    this.entrance(1);
+    if (clock < E + W) this.hideContent();
+    else this.reveal(D > 0 ? (clock - E - W) / D : 1);
+  };
+  // Measures, with the box in place, where it starts: outside the viewport.
+  Box.prototype.measure = function () {
+    // the viewport without scroll bars (in quirks mode the body reports it)
+    var el = this.el, root = doc.compatMode === 'BackCompat' && doc.body ? doc.body : doc.documentElement;
+    var vw = root.clientWidth || global.innerWidth || 0, vh = root.clientHeight || global.innerHeight || 0;
+    el.style.removeProperty('transform');
+    var r = el.getBoundingClientRect(), left = -Math.max(r.right, 0) - 1, up = -Math.max(r.bottom, 0) - 1;
+    switch (this.o.entrance) {
+      case 1: return [left, 0, 1];
+      case 2: return [0, up, 1];
+      case 3: return [Math.max(vw - r.left, 0) + 1, 0, 1];
+      case 4: return [vw / 2 - (r.left + r.width / 2), vh / 2 - (r.top + r.height / 2), 0];
+      default: return [left, up, 1];
+    }
+  };
+  Box.prototype.entrance = function (t) {
+    var s = this.el.style;
+    s.visibility = 'visible';
+    if (t >= 1 || this.E === 0) { s.removeProperty('transform'); this.offset = null; return; }
+    if (!this.offset) this.offset = this.measure();
+    var u = 1 - easeOut(clamp01(t)), f = this.offset;
+    s.transform = 'translate(' + r2(f[0] * u) + 'px,' + r2(f[1] * u) + 'px)' + (f[2] ? '' : ' scale(' + r2(Math.max(1 - u, 0.0001)) + ')');
+  };
+  Box.prototype.dispose = function () {
+    if (this.ctx) this.ctx.dispose();
+    this.ctx = null; this.fx = null;
+  };
+  Box.prototype.hideContent = function () {
+    this.dispose();
+    this.content.style.visibility = 'hidden';
+    if (this.state === 'done') this.state = 'running';
+  };
+  Box.prototype.reveal = function (t) {
+    var o = this.o;
+    if (t < 1 && o.width > 0 && o.height > 0) {
+      try {
+        if (!this.fx) {
+          var row = this.reduced ? EFFECTS[16] : EFFECTS[o.effect];
+          if (!CAN_PATH && NEEDS_PATH.indexOf(row[1]) >= 0) row = EFFECTS[16];
+          this.content.style.removeProperty('visibility');
+          this.ctx = new Ctx(this);
+          this.fx = row[1].apply(null, [this.ctx].concat(row.slice(2)));
+        }
+        this.fx(clamp01(t));
+        this.state = 'running';
+        return;
+      } catch (e) {
+        // An effect the browser cannot draw must never keep the content hidden.
+      }
+    }
+    this.dispose();
+    this.content.style.removeProperty('visibility');
+    this.state = 'done';
+  };
+
+  /* ---------- the driver: one animation frame loop for every box ---------- */
+  var paused = false, pending = 0, lastNow = 0;
+  var raf = global.requestAnimationFrame ? function (f) { return global.requestAnimationFrame(f); } :
+    function (f) { return setTimeout(function () { f(Date.now()); }, 16); };
+  var caf = global.cancelAnimationFrame ? function (id) { global.cancelAnimationFrame(id); } : clearTimeout;
+  function schedule() { if (!pending && !paused) pending = raf(tick); }
+  function tick(now) {
+    pending = 0;
+    var dt = lastNow ? Math.max(0, (now - lastNow) / 1000) : 0, active = false;
+    lastNow = now;
+    for (var i = 0; i < boxes.length; i++) {
+      var b = boxes[i];
+      if (b.state === 'done' || !b.anchor.isConnected) continue;
+      if (b.state === 'new') b.start(); else b.clock += dt;
+      b.apply(b.clock);
+      if (b.state !== 'done') active = true;
+    }
+    if (active) schedule(); else lastNow = 0;
+  }
+  function pause() { paused = true; if (pending) caf(pending); pending = 0; lastNow = 0; }
+  function resume() { paused = false; schedule(); }
+  // Test hook: shows box i at progress t of its entrance or of its reveal (default); pauses the driver.
+  function seek(i, t, phase) {
+    var b = boxes[i];
+    if (!b) throw new RangeError('no wisplet ' + i);
+    pause();
+    if (b.state === 'new') b.start();
+    t = clamp01(Number(t) || 0);
+    if (phase === 'entrance') { b.clock = b.E * t; b.entrance(t); b.hideContent(); }
+    else { b.clock = b.E + b.W + b.D * t; b.entrance(1); b.reveal(t); }
+  }
+
+  /* ---------- placing the box where the calling script stands ---------- */
+  var TABLE_PARTS = /^(TABLE|TBODY|THEAD|TFOOT|TR|COLGROUP)$/;
+  function whenBody(f) {
+    if (doc.body) f(); else doc.addEventListener('DOMContentLoaded', f);
+  }
+  function place(box, script) {
+    var done = function () { box.align(); schedule(); };
+    var parent = script && script.parentNode;
+    if (parent && parent.nodeType === 1 && !/^(HEAD|HTML)$/.test(parent.nodeName)) {
+      var at = script;
+      while (at.parentNode && TABLE_PARTS.test(at.parentNode.nodeName)) at = at.parentNode;
+      if (at === script) parent.insertBefore(box.anchor, script.nextSibling);
+      else at.parentNode.insertBefore(box.anchor, at); // before the table, as a parser would put it
+      return done();
+    }
+    whenBody(function () {
+      if (script && parent) doc.body.insertBefore(box.anchor, doc.body.firstChild);
+      else doc.body.appendChild(box.anchor);
+      done();
+    });
+  }
+
+  function WriteWisplet(waiting, width, height, background, bgColor, align, entrance, contentEntrance,
+    duration, content, padIn, padOut, borderStyle, borderWidth, borderColor) {
+    var args = Array.prototype.slice.call(arguments), script = doc.currentScript;
+    // A number typed with a leading zero ("050") reaches a non-strict script as
+    // an octal literal (40); the script's own text still says what was meant.
+    var written = script && !script.src ? parseCall(script.text || '') : null;
+    if (written && written.length === args.length) for (var i = 0; i < args.length; i++) {
+      if (typeof args[i] === 'number' && /^0[0-7]+$/.test(written[i]) && parseInt(written[i], 8) === args[i]) args[i] = written[i];
+    }
+    return create(args, script);
+  }
+  function create(args, script) {
+    var waiting = args[0], width = args[1], height = args[2], background = args[3], bgColor = args[4];
+    var align = args[5], entrance = args[6], contentEntrance = args[7], duration = args[8], content = args[9];
+    var padIn = args[10], padOut = args[11], borderStyle = args[12], borderWidth = args[13], borderColor = args[14];
+    var style = String(borderStyle == null ? '' : borderStyle).toLowerCase();
+    var alignText = String(align == null ? '' : align).toLowerCase();
+    var o = {
+      waiting: number(waiting, 2, 3600), width: Math.round(number(width, 100, 4000)),
+      height: Math.round(number(height, 100, 4000)), background: String(background == null ? '' : background),
+      bgColor: colour(bgColor, '#FFFFFF'), align: /^(left|center|right)$/.test(alignText) ? alignText : 'default',
+      entrance: index(entrance, ENTRANCE_NAMES.length), effect: index(contentEntrance, EFFECTS.length),
+      duration: number(duration, 1, 3600), content: content == null ? '' : String(content),
+      padIn: Math.round(number(padIn, 0, 500)), padOut: Math.round(number(padOut, 0, 500)),
+      borderStyle: BORDER_STYLES.indexOf(style) >= 0 ? style : 'none',
+      borderWidth: Math.round(number(borderWidth, 0, 500)), borderColor: colour(borderColor, '#FFFFFF')
+    };
+    o.picture = hasExtension(o.background);
+    var box = new Box(o);
+    boxes.push(box);
+    place(box, script);
+    return box.el;
+  }
+
+  /* ---------- a call with an empty argument ---------- */
+  // "WriteWisplet(2,,100,...)" (a number box left empty) is a syntax error, so
+  // the call never runs. Such a script is read here instead: its arguments are
+  // taken apart by hand, empty ones fall back to their defaults, and the box
+  // is drawn where that script stands.
+  var ESCAPES = { n: '\n', r: '\r', t: '\t', b: '\b', f: '\f', v: '\v', 0: '\0' };
+  function parseCall(text) {
+    var m = /WriteWisplet\s*\(/.exec(text);
+    if (!m) return null;
+    var args = [], cur = '', quoted = false, q = null;
+    for (var i = m.index + m[0].length; i < text.length; i++) {
+      var ch = text.charAt(i);
+      if (q) {
+        if (ch === '\\') {
+          var n = text.charAt(++i), hex = n === 'u' ? 4 : n === 'x' ? 2 : 0;
+          if (hex && /^[0-9a-f]+$/i.test(text.substr(i + 1, hex))) { cur += String.fromCharCode(parseInt(text.substr(i + 1, hex), 16)); i += hex; }
+          else cur += ESCAPES.hasOwnProperty(n) ? ESCAPES[n] : n;
+        } else if (ch === q) q = null;
+        else cur += ch;
+      } else if (ch === "'" || ch === '"') { q = ch; quoted = true; }
+      else if (ch === ',' || ch === ')') {
+        args.push(quoted ? cur : cur.replace(/^\s+|\s+$/g, ''));
+        if (ch === ')') return args;
+        cur = ''; quoted = false;
+      } else cur += ch;
+    }
+    return null;
+  }
+  global.addEventListener('error', function (event) {
+    var script = doc.currentScript;
+    if (!script || script.src || !(event.error instanceof SyntaxError || /SyntaxError/.test(event.message || ''))) return;
+    var args = parseCall(script.text || '');
+    if (!args) return;
+    event.preventDefault();
+    create(args, script);
+  });
+
+  WriteWisplet.version = '1.0';
+  WriteWisplet.effects = EFFECTS.map(function (row) { return row[0]; });
+  WriteWisplet.entrances = ENTRANCE_NAMES.slice();
+  WriteWisplet.test = {
+    pause: pause,
+    resume: resume,
+    seek: seek,
+    seekAll: function (t, phase) { for (var i = 0; i < boxes.length; i++) seek(i, t, phase); },
+    boxes: function () { return boxes.map(function (b) { return b.el; }); },
+    isTemporary: function (node) { return !!(node && node.hasAttribute && node.hasAttribute(TEMP_ATTR)); }
+  };
+  global.WriteWisplet = WriteWisplet;
+})(window);
