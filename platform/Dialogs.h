@@ -57,3 +57,7 @@ public:
 Dialogs& dialogs();
 // Install another implementation (nullptr restores the Qt one). Not owned.
 void setDialogs(Dialogs* d);
+
+// The toolkit's file-dialog filter ("Desc (*.a *.b);;...") for a filter text
+// of "description|pattern" pairs (patterns separated by ';').
+QString qtFileFilter(const QString& filter);

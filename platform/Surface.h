@@ -79,7 +79,8 @@ public:
     // --- primitives (pen = foreColor/drawWidth/drawStyle, in drawMode) ---
     void line(double x1, double y1, double x2, double y2);
     void line(double x1, double y1, double x2, double y2, ColorValue color);
-    // Outline of the box with corners (x1, y1), (x2, y2) inclusive.
+    // Box with corners (x1, y1), (x2, y2) inclusive: outline in the pen,
+    // interior in the fill style (nothing inside with a transparent fill).
     void box(double x1, double y1, double x2, double y2);
     void box(double x1, double y1, double x2, double y2, ColorValue color);
     // The box filled with a colour (pen ignored), corners inclusive.
