@@ -1,0 +1,170 @@
+#include "designer/BackgroundLibrary.h"
+
+#include "designer/BackgroundFiles.h"
+#include "designer/LoadingWindow.h"
+#include "designer/ShellCopy.h"
+#include "imaging/Jpeg.h"
+#include "imaging/JpegLoad.h"
+#include "platform/AppFolder.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QPalette>
+#include <QPixmap>
+#include <QSignalBlocker>
+
+namespace {
+const QString NoneItem = QStringLiteral("None");
+const QString ImportFilter = QStringLiteral("GIF Images (*.gif)|*.gif|JPEG Images (*.jpg) |*.jpg");
+
+ColorValue windowColor() {
+    return Color::fromQColor(QGuiApplication::palette().color(QPalette::Window));
+}
+} // namespace
+
+BackgroundLibrary::BackgroundLibrary(QComboBox* backCat, QComboBox* backImage,
+                                     std::function<WispletSettings()> settings, QWidget* dialogParent,
+                                     QObject* parent)
+    : QObject(parent), backCat_(backCat), backImage_(backImage), settings_(std::move(settings)),
+      dialogParent_(dialogParent), picture1_(1, 1, windowColor()), picture2_(1, 1, windowColor()) {
+    picture1_.autoSize = true;
+    picture1_.image().fill(Color::toRgb(picture1_.backColor));
+    picture2_.image().fill(Color::toRgb(picture2_.backColor));
+    if (backImage_)
+        backImage_->setIconSize(QSize(ThumbSize, ThumbSize));
+}
+
+BackgroundLibrary::~BackgroundLibrary() = default;
+
+QString BackgroundLibrary::categoryText() const { return backCat_ ? backCat_->currentText() : QString(); }
+
+void BackgroundLibrary::setSource(const QImage& picture) {
+    if (picture.isNull())
+        return;
+    picture1_.image() = picture.format() == QImage::Format_RGB32 ? picture
+                                                                 : FitPicture(picture, picture.size(), picture1_.backColor);
+    hasSource_ = true;
+}
+
+void BackgroundLibrary::setBackColor(ColorValue c) {
+    picture2_.backColor = c;
+    picture1_.backColor = c;
+    if (!hasSource_)
+        picture1_.image().fill(Color::toRgb(c));
+}
+
+void BackgroundLibrary::ReadBack(const QString& category) {
+    try {
+        const QSize thumbSize(ThumbSize, ThumbSize);
+        thumbnails_.clear();
+        if (backImage_) {
+            const QSignalBlocker block(backImage_);
+            backImage_->clear();
+            backImage_->setIconSize(thumbSize);
+
+            const QStringList files = ListCategoryFiles(AppFolder::categoryFolder(category));
+            const QString folder = AppFolder::categoryFolder(category) + QLatin1Char('/');
+
+            QImage spacer = ThumbnailOrBlank(AppFolder::file(QLatin1String(AppFolder::Spacer)), thumbSize);
+            thumbnails_.insert(QStringLiteral("Background 1"), spacer);
+            backImage_->addItem(QIcon(QPixmap::fromImage(spacer)), NoneItem);
+            backImage_->setCurrentIndex(0);
+
+            QStringList paths;
+            for (const QString& name : files)
+                paths << folder + name;
+            const QList<QImage> thumbs = MakeThumbnails(paths, thumbSize);
+            for (int i = 0; i < files.size(); ++i) {
+                const int n = i + 2;
+                thumbnails_.insert(QStringLiteral("Background ") + QString::number(n), thumbs[i]);
+                backImage_->addItem(QIcon(QPixmap::fromImage(thumbs[i])), files[i]);
+            }
+        }
+    } catch (...) {
+        // A failure while filling leaves the items added so far.
+    }
+    emit listRebuilt();
+    if (loading_)
+        loading_->finish();
+}
+
+void BackgroundLibrary::ShowLoading() {
+    if (loading_)
+        return; // already waiting
+    LoadingWindow window(dialogParent_, [this] { ReadBack(categoryText()); });
+    loading_ = &window;
+    window.exec();
+    loading_ = nullptr;
+}
+
+void BackgroundLibrary::SelectAndFit() {
+    if (!backCat_ || !backImage_ || backCat_->currentIndex() <= 0)
+        return;
+    const QString item = backImage_->currentText();
+    if (item.isEmpty() || item == NoneItem)
+        return;
+    const QImage picture = LoadPicture(AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + item);
+    if (picture.isNull())
+        return; // not a readable picture: the previous working picture stays
+    setSource(picture);
+    FitBackground();
+}
+
+bool BackgroundLibrary::FitBackground() {
+    try {
+        const WispletSettings s = settings_ ? settings_() : WispletSettings();
+        const std::optional<QSize> size = FitTargetSize(s.outerWidth(), s.outerHeight(), MaxOuterSide);
+        if (!size)
+            return false;
+        QImage fitted = FitPicture(picture1_.image(), *size, picture2_.backColor);
+        if (fitted.isNull())
+            return false;
+        picture2_.image() = std::move(fitted);
+        SaveJpeg(picture2_.image(), AppFolder::file(QLatin1String(AppFolder::Background)), 100);
+    } catch (...) {
+        return false; // the previous working picture stays
+    }
+    emit backgroundWritten();
+    return true;
+}
+
+void BackgroundLibrary::Import() {
+    if (!backCat_ || backCat_->currentIndex() <= 0) {
+        dialogs().message(dialogParent_, QStringLiteral("Please select a category"), AppTitle);
+        return;
+    }
+    ImportBackground();
+}
+
+void BackgroundLibrary::ImportBackground() {
+    try {
+        const std::optional<QString> chosen = dialogs().openFile(dialogParent_, QStringLiteral("Open"), ImportFilter);
+        if (!chosen || chosen->isEmpty())
+            return;
+        const QString name = FileNamePart(*chosen);
+        if (name.isEmpty())
+            return;
+        ShellCopy(dialogParent_, *chosen, AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + name,
+                  QStringLiteral("Import"));
+    } catch (...) {
+        // Any failure ends the import silently.
+    }
+}
+
+void BackgroundLibrary::ViewAll() {
+    if (!backCat_ || backCat_->currentIndex() <= 0) {
+        dialogs().message(dialogParent_, QStringLiteral("Please select a category"), AppTitle);
+        return;
+    }
+    OpenCategoryFolder();
+}
+
+void BackgroundLibrary::OpenCategoryFolder() {
+    const QString folder = AppFolder::categoryFolder(categoryText());
+    QDir().mkpath(folder); // a deleted category folder is made again so it can open
+    shell().openDocument(folder);
+}
