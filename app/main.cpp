@@ -1,8 +1,13 @@
-// wisplet-designer: starts the designer.
+// wisplet-designer: starts the designer with its splash window.
+#include "designer/Startup.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Wisplet Dorizized"));
+    Startup startup;
+    startup.start();
+    return app.exec();
 }

@@ -1,0 +1,32 @@
+#include "designer/MainWindowHosts.h"
+
+#include "designer/LoadingWindow.h" // complete type for BackgroundLibrary's QPointer
+#include "designer/BackgroundLibrary.h"
+#include "designer/MainWindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+QString GeneralBrightnessHost::backgroundCategory() const {
+    const auto* backCat = main_.findChild<QComboBox*>(QStringLiteral("BackCat"));
+    return backCat ? backCat->currentText() : QString();
+}
+
+QString GeneralBrightnessHost::backgroundFileName() const {
+    const auto* backImage = main_.findChild<QComboBox*>(QStringLiteral("WispletBackImage"));
+    return backImage && backImage->currentIndex() >= 0 ? backImage->currentText() : QString();
+}
+
+QString GeneralBrightnessHost::widthText() const { return main_.box("WispletWidth")->text(); }
+QString GeneralBrightnessHost::heightText() const { return main_.box("WispletHeight")->text(); }
+void GeneralBrightnessHost::setPicture1(const QImage& picture) { main_.background().setSource(picture); }
+Surface& GeneralBrightnessHost::Picture2() { return main_.background().Picture2(); }
+
+QString GeneralShapesHost::widthText() const { return main_.box("WispletWidth")->text(); }
+QString GeneralShapesHost::heightText() const { return main_.box("WispletHeight")->text(); }
+
+void GeneralShapesHost::setBoxSize(int width, int height) {
+    main_.box("WispletWidth")->setText(QString::number(width));
+    main_.box("WispletHeight")->setText(QString::number(height));
+    main_.background().FitBackground();
+}

@@ -1,0 +1,36 @@
+#pragma once
+// What the side windows read and write in the main window, as the host
+// interfaces their folders declare.
+#include "imaging/BrightnessWindow.h"
+#include "shapes/ShapesHost.h"
+
+class General;
+
+// The brightness and contrast window's view of the main window.
+class GeneralBrightnessHost : public BrightnessHost {
+public:
+    explicit GeneralBrightnessHost(General& main) : main_(main) {}
+    QString backgroundCategory() const override;
+    QString backgroundFileName() const override;
+    QString widthText() const override;
+    QString heightText() const override;
+    void setPicture1(const QImage& picture) override;
+    Surface& Picture2() override;
+
+private:
+    General& main_;
+};
+
+// The predefined shapes window's view of the main window.
+class GeneralShapesHost : public ShapesHost {
+public:
+    explicit GeneralShapesHost(General& main) : main_(main) {}
+    QString widthText() const override;
+    QString heightText() const override;
+    // Writes both boxes (their change handlers run) and refits the background
+    // to the new size once.
+    void setBoxSize(int width, int height) override;
+
+private:
+    General& main_;
+};
