@@ -107,9 +107,10 @@ const LIBRARY = {
 };
 
 function wordmark() {
-  return svg(420, 120, `${DEFS}<rect width="420" height="120" fill="#fff"/>${boxMotif(330, 24, 70, 52).replace(/rx="12"/g, 'rx="8"').replace('opacity=".25"', 'opacity="0"')}
-    <text x="20" y="68" font-family="DejaVu Sans, Arial" font-weight="bold" font-size="40" fill="#2b3f8f">Wisplet <tspan fill="#8a4fd0">Dorizized</tspan></text>
-    <text x="22" y="96" font-family="DejaVu Sans, Arial" font-size="13" fill="#6b7890">Design a floating box, then press Refresh to preview it here.</text>`);
+  // Sized to fit the designer's preview pane (about 360 pixels wide).
+  return svg(330, 96, `${DEFS}<rect width="330" height="96" fill="#fff"/>${boxMotif(294, 10, 30, 22).replace(/rx="12"/g, 'rx="7"').replace('opacity=".25"', 'opacity="0"')}
+    <text x="10" y="52" font-family="DejaVu Sans, Arial" font-weight="bold" font-size="26" fill="#2b3f8f">Wisplet <tspan fill="#8a4fd0">Dorizized</tspan></text>
+    <text x="12" y="74" font-family="DejaVu Sans, Arial" font-size="10.5" fill="#6b7890">Design a floating box, then press Refresh to preview it.</text>`);
 }
 
 function sampleBackground(n) {

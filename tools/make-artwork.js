@@ -49,7 +49,7 @@ async function main() {
     execFileSync('convert', ['-size', '1x1', 'xc:none', out('backgrounds', 'images', 'spacer.gif')]);
     for (const [category, list] of Object.entries(art.LIBRARY))
       for (const [file, html, w, h] of list) await picture(page, out('backgrounds', category, file), html, w, h);
-    await picture(page, out('samples', 'images', 'wisplet-txt.jpg'), art.wordmark(), 420, 120);
+    await picture(page, out('samples', 'images', 'wisplet-txt.jpg'), art.wordmark(), 330, 96);
     for (let n = 1; n <= 4; n++) await picture(page, out('samples', 'images', `sample${n}.jpg`), art.sampleBackground(n), 344, 204);
     // Help figures: the real window screenshots when they exist, else captioned placeholders.
     for (const [file, caption] of art.HELP_FIGURES) {
