@@ -52,8 +52,9 @@ struct MainWindowFixture {
         QApplication::setActiveWindow(w.get());
         // Without a window manager (bare X server) a window never becomes active.
         const bool active = QTest::qWaitForWindowActive(w.get(), 2000);
-        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
             EXPECT_TRUE(active);
+        }
         return *w;
     }
 
@@ -74,7 +75,7 @@ struct MainWindowFixture {
         // activation back on the offscreen platform; a window manager would.
         if (!widget->window()->isActiveWindow()) {
             QApplication::setActiveWindow(widget->window());
-            QTest::qWaitForWindowActive(widget->window());
+            (void)QTest::qWaitForWindowActive(widget->window());
         }
         widget->setFocus(Qt::TabFocusReason);
         QApplication::processEvents();
