@@ -113,7 +113,7 @@ Export::Export(const WispletSettings& settings, QWidget* owner) : QWidget(nullpt
     connect(exportButton_, &QPushButton::clicked, this, &Export::exportFiles);
     connect(copyScriptButton, &QPushButton::clicked, this, &Export::copyScript);
     connect(copyContentButton, &QPushButton::clicked, this, &Export::copyContent);
-    resize(480, 470);
+    resize(QSize(480, 470).expandedTo(sizeHint()));
 }
 
 Export::~Export() {

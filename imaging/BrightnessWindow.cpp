@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <algorithm>
 #include <cmath>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -89,6 +91,15 @@ frmBrightnessAndContrast::frmBrightnessAndContrast(BrightnessHost& host, QWidget
     picSource_->setObjectName(QStringLiteral("picSource"));
     picSource_->setGeometry(TwipRect(5400, 120, 195, 195));
     picSource_->hide();
+
+    // The captions get the width of their text in the font in use, and each
+    // scroll bar starts after its caption's text rather than over it.
+    for (auto [caption, bar] : {std::pair<QLabel*, QScrollBar*>{lblContrast_, hscContrast_},
+                                std::pair<QLabel*, QScrollBar*>{lblBrightness_, hscBrightness_}}) {
+        const int textWidth = caption->sizeHint().width();
+        caption->resize(std::max(caption->width(), textWidth), caption->height());
+        bar->move(std::max(bar->x(), caption->x() + textWidth + Px(60)), bar->y());
+    }
 
     resize(Px(120 + 8115 + 120), Px(480 + 5115 + 120));
 

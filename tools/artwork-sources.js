@@ -49,8 +49,8 @@ function about() {
     <text x="22" y="98" font-family="DejaVu Sans, Arial" font-weight="bold" font-size="13" fill="#23324a">Version ${VERSION}</text>
     <text x="22" y="122" font-family="DejaVu Sans, Arial" font-size="11.5" fill="#3b4a66">Designs floating boxes that slide into a web page</text>
     <text x="22" y="139" font-family="DejaVu Sans, Arial" font-size="11.5" fill="#3b4a66">and reveal their content with 62 transition effects.</text>
-    <text x="22" y="168" font-family="DejaVu Sans, Arial" font-size="10" fill="#6b7890">Includes a shapes maker, a paint program, brightness and</text>
-    <text x="22" y="182" font-family="DejaVu Sans, Arial" font-size="10" fill="#6b7890">contrast, and an HTML content editor.</text></svg>`;
+    <text x="22" y="168" font-family="DejaVu Sans, Arial" font-size="10" fill="#6b7890">Includes a maker of 55 predefined shapes and a</text>
+    <text x="22" y="182" font-family="DejaVu Sans, Arial" font-size="10" fill="#6b7890">brightness and contrast tool for background pictures.</text></svg>`;
 }
 
 const icon = (body) => `<svg xmlns="http://www.w3.org/2000/svg" width="16" height="16" viewBox="0 0 16 16">${body}</svg>`;

@@ -1,31 +1,68 @@
 // Screenshots of the real windows for the documentation. Runs only when
 // WISPLET_SCREENSHOTS names an output folder and DISPLAY is an X server
 // (e.g. Xvfb with QT_QPA_PLATFORM=xcb); skipped otherwise.
+//
+// Files written (names as the user guide uses them): main-window.png,
+// background-library.png, shapes.png, brightness-contrast.png, export.png,
+// about.png.
 #include "designer/AboutWindow.h"
 #include "designer/ExportWindow.h"
+#include "designer/MainWindowHosts.h"
+#include "imaging/BrightnessWindow.h"
+#include "shapes/DrawBorder.h"
 #include "tests/designer/main_window_fixture.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QProcess>
+#include <QScrollBar>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
 
-bool shoot(QWidget* window, const QString& file) {
-    window->raise();
+// Grab the screen area of `area` (screen coordinates) from the X server, so
+// that web content, popups and frames come out as the user sees them.
+bool grab(const QRect& area, const QString& file) {
     QTest::qWait(600);
-    const QRect r = window->frameGeometry();
-    const QString crop = QStringLiteral("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+    const QString crop =
+        QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
     return QProcess::execute(QStringLiteral("import"),
                              {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"), crop,
                               QStringLiteral("+repage"), file}) == 0;
 }
 
-TEST(Screenshots, MainExportAboutWindows) {
-    const QString out = qEnvironmentVariable("WISPLET_SCREENSHOTS");
-    if (out.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
-        GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
-    MainWindowFixture f;
+bool shoot(QWidget* window, const QString& file) {
+    window->raise();
+    return grab(window->frameGeometry(), file);
+}
+
+QWidget* visibleTopLevel(const char* name) {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String(name) && top->isVisible())
+            return top;
+    return nullptr;
+}
+
+// Show every box of the preview at the end of its reveal (the page's test
+// hook); when the hook is missing, wait for entrance, waiting time and reveal.
+void finishPreviewAnimation(QWebEngineView* view) {
+    bool done = false, hooked = false;
+    view->page()->runJavaScript(
+        QStringLiteral("(function(){ var w = window.WriteWisplet;"
+                       " if (!w || !w.test || !w.test.seekAll) return false;"
+                       " w.test.seekAll(1); return true; })()"),
+        [&](const QVariant& result) {
+            hooked = result.toBool();
+            done = true;
+        });
+    (void)waitUntil([&] { return done; }, 5000);
+    QTest::qWait(hooked ? 800 : 6000);
+}
+
+// The main window with a designed box and the sky picture as its background,
+// the preview loaded and finished.
+General& designedMainWindow(MainWindowFixture& f) {
     General& w = f.open();
     f.box("WispletWidth")->setText("220");
     f.box("WispletHeight")->setText("110");
@@ -45,31 +82,113 @@ TEST(Screenshots, MainExportAboutWindows) {
     w.background().SelectAndFit();
     QTest::mouseClick(f.find<QCheckBox>("AutoPreviewBox"), Qt::LeftButton);
     f.leave();
+    return w;
+}
+
+bool refreshAndFinish(MainWindowFixture& f, General& w) {
     bool loaded = false;
-    QObject::connect(w.browser(), &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
+    const auto c = QObject::connect(w.browser(), &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
     f.click("Refresh");
-    ASSERT_TRUE(waitUntil([&] { return loaded; }));
-    QTest::qWait(6000); // entrance, waiting time and content reveal
+    const bool ok = waitUntil([&] { return loaded; });
+    QObject::disconnect(c);
+    if (ok)
+        finishPreviewAnimation(w.browser());
+    return ok;
+}
+
+QString outputFolder() { return qEnvironmentVariable("WISPLET_SCREENSHOTS"); }
+bool canShoot() { return !outputFolder().isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+TEST(Screenshots, MainExportAboutWindows) {
+    if (!canShoot())
+        GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
+    const QString out = outputFolder();
+    MainWindowFixture f;
+    General& w = designedMainWindow(f);
+    ASSERT_TRUE(refreshAndFinish(f, w));
     EXPECT_TRUE(shoot(&w, out + "/main-window.png"));
 
     f.trigger("menuExport");
-    QWidget* exportWindow = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == QLatin1String("Export") && top->isVisible())
-            exportWindow = top;
+    QWidget* exportWindow = visibleTopLevel("Export");
     ASSERT_NE(exportWindow, nullptr);
     QTest::mouseClick(exportWindow->findChild<QPushButton*>("CopyContent"), Qt::LeftButton);
     EXPECT_TRUE(shoot(exportWindow, out + "/export.png"));
     exportWindow->close();
 
     f.trigger("MenuAbout");
-    QWidget* about = QApplication::activeModalWidget();
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == QLatin1String("frmAbout") && top->isVisible())
-            about = top;
+    QWidget* about = visibleTopLevel("frmAbout");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(shoot(about, out + "/about.png"));
     about->close();
+}
+
+TEST(Screenshots, BackgroundLibraryShapesBrightness) {
+    if (!canShoot())
+        GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
+    const QString out = outputFolder();
+    MainWindowFixture f;
+    General& w = designedMainWindow(f);
+
+    // Another library picture chosen, the preview shows it, the list open.
+    QComboBox* pics = f.list("WispletBackImage");
+    pics->setCurrentIndex(std::max(0, pics->findText(QStringLiteral("meadow.jpg"))));
+    w.background().SelectAndFit();
+    ASSERT_TRUE(refreshAndFinish(f, w));
+    // The list drops down below the box (as on a classic desktop) instead of
+    // centring on the current item, so the category list stays in sight.
+    pics->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    pics->showPopup();
+    QTest::qWait(400);
+    // The open list is a window of its own; take it in when it reaches past the main window.
+    QRect area = w.frameGeometry();
+    if (QWidget* popup = pics->view()->window(); popup->isVisible())
+        area = area.united(popup->frameGeometry());
+    EXPECT_TRUE(grab(area, out + "/background-library.png"));
+    pics->hidePopup();
+    pics->setStyleSheet(QString());
+    QTest::qWait(200);
+
+    // Predefined shapes: a coloured cloud callout filling the window.
+    f.box("WispletWidth")->setText("540");
+    f.box("WispletHeight")->setText("380");
+    GeneralShapesHost shapesHost(w);
+    {
+        DrawBorder shapes(shapesHost, &w);
+        shapes.setModal(false);
+        shapes.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&shapes));
+        auto* list = shapes.findChild<QComboBox*>("cmbShapes");
+        ASSERT_NE(list, nullptr);
+        const int cloud = list->findText(QStringLiteral("Cloud Callout"));
+        list->setCurrentIndex(cloud >= 0 ? cloud : std::max(0, list->findText(QStringLiteral("Rounded Rectangle"))));
+        auto* widthBox = shapes.findChild<QLineEdit*>("txtBorderWidth");
+        ASSERT_NE(widthBox, nullptr);
+        QTest::keyClick(widthBox, Qt::Key_3);
+        f.dialogs.colorAnswers.push_back(Color::rgb(0x1f, 0x4e, 0x8c));
+        QTest::mouseClick(shapes.findChild<QToolButton*>("cmdBorderColor"), Qt::LeftButton);
+        f.dialogs.colorAnswers.push_back(Color::rgb(0xff, 0xe8, 0x9a));
+        QTest::mouseClick(shapes.findChild<QToolButton*>("cmdFillColor"), Qt::LeftButton);
+        EXPECT_TRUE(shoot(&shapes, out + "/shapes.png"));
+        shapes.close();
+    }
+
+    // Brightness and contrast on the selected library picture (the sunset), a
+    // little brighter and with more contrast than the original.
+    pics->setCurrentIndex(std::max(0, pics->findText(QStringLiteral("sunset.jpg"))));
+    f.box("WispletWidth")->setText("220");
+    f.box("WispletHeight")->setText("110");
+    GeneralBrightnessHost brightnessHost(w);
+    {
+        frmBrightnessAndContrast window(brightnessHost, &w);
+        ASSERT_TRUE(window.loaded());
+        window.setModal(false);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QScrollBar*>("hscContrast")->setValue(130);
+        window.findChild<QScrollBar*>("hscBrightness")->setValue(287);
+        EXPECT_TRUE(shoot(&window, out + "/brightness-contrast.png"));
+        window.close();
+    }
 }
 
 } // namespace
