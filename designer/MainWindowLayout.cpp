@@ -100,11 +100,11 @@ void General::buildControls() {
 
     QGroupBox* position = frame(client, "Position", 2040, 0, 2895, 1095);
     label(position, "Align", 8, 16);
-    align_ = list(position, "WispletAlign", WispletSettings::alignments(), QRect(8, 32, 60, 21));
-    label(position, "Padding In", 73, 16, 52);
-    numeric(position, nf[2], 73, 32, 28);
-    label(position, "Padding Out", 129, 16, 62);
-    numeric(position, nf[3], 129, 32, 28);
+    align_ = list(position, "WispletAlign", WispletSettings::alignments(), QRect(6, 32, 64, 21));
+    label(position, "Padding In", 74, 16, 52);
+    numeric(position, nf[2], 74, 32, 28);
+    label(position, "Padding Out", 130, 16, 62);
+    numeric(position, nf[3], 130, 32, 28);
 
     QGroupBox* border = frame(client, "Border", 5040, 0, 3255, 1095);
     label(border, "Style", 8, 16);
@@ -123,8 +123,8 @@ void General::buildControls() {
     bgColor_ = new QLineEdit(defaults.bgColor, bg);
     bgColor_->setObjectName(QStringLiteral("WispletBgColor"));
     bgColor_->setReadOnly(true);
-    bgColor_->setGeometry(4, 32, 52, 21);
-    auto* showColor2 = button(bg, "ShowColor2", "", "color", QStyle::SP_DialogResetButton, QRect(57, 32, 19, 21));
+    bgColor_->setGeometry(3, 32, 55, 21);
+    auto* showColor2 = button(bg, "ShowColor2", "", "color", QStyle::SP_DialogResetButton, QRect(59, 32, 19, 21));
     showColor2->setToolTip(QStringLiteral("Background color"));
 
     QGroupBox* background = frame(client, "Background", 120, 1080, 3735, 1455);

@@ -78,8 +78,10 @@ void ReadArea(const Surface& surface, Snapshot& snapshot, int& x1, int& y1, int&
     for (long long b = x1; b <= x2; b += BandColumns) {
         const int last = int(std::min<long long>(x2, b + BandColumns - 1));
         ReadColumns(image, snapshot, int(b), last);
-        if (showProgress && context.UpdateStatusBar)
+        if (showProgress && context.UpdateStatusBar) {
             context.UpdateStatusBar(InfoReading, Percent(last, x2));
+            ClearVectorState();
+        }
     }
 }
 
@@ -92,6 +94,7 @@ void ApplyFilter(int kind, Surface& surface, int& x1, int& y1, int& x2, int& y2,
         if (surface.image().format() != QImage::Format_RGB32)
             surface.image() = surface.image().convertToFormat(QImage::Format_RGB32);
         Run run(surface, x1, y1, x2, y2, small, context);
+        ClearVectorState();
         if (IsPixelKind(kind))
             RunPixelKind(kind, run);
         else if (IsSnapshotKind(kind))

@@ -6,6 +6,7 @@
 // each position from a snapshot or from the position's own old colour, and
 // the two rules whose order matters (Crease/Wave, Diffuse) keep it per column.
 #include "imaging/Filter.h"
+#include "imaging/FilterSpans.h"
 #include "platform/Surface.h"
 
 #include <QElapsedTimer>
@@ -66,6 +67,7 @@ struct Run {
             if (!small) {
                 maybeRefresh();
                 status(InfoFiltering, Percent((long long)last + nOffset, x2));
+                ClearVectorState(); // the repaint and the status bar may leave it dirty
             }
         }
     }

@@ -1,13 +1,26 @@
+// The point-filter loops. Every loop body is written once (always inlined)
+// and instantiated per instruction-set level; the compiler widens the plain
+// loops to the level's vector registers (this file is built with -O3), and
+// the SSE2 intrinsics become VEX-encoded at the AVX levels.
 #include "imaging/FilterSpans.h"
 
 #include "imaging/Rounding.h"
 
 #include <algorithm>
-#include <cmath>
+#include <atomic>
 #include <cstdlib>
 
-#if defined(__SSE2__)
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#define FILTER_SPAN_LEVELS 1
+#include <immintrin.h>
+#elif defined(__SSE2__)
 #include <emmintrin.h>
+#endif
+
+#if defined(__GNUC__)
+#define SPAN_INLINE inline __attribute__((always_inline))
+#else
+#define SPAN_INLINE inline
 #endif
 
 namespace mdlFilter::detail {
@@ -17,58 +30,178 @@ namespace {
 inline int R(QRgb p) { return int((p >> 16) & 0xFF); }
 inline int G(QRgb p) { return int((p >> 8) & 0xFF); }
 inline int B(QRgb p) { return int(p & 0xFF); }
-inline QRgb Gray(QRgb v) { return 0xFF000000u | (v << 16) | (v << 8) | v; }
+SPAN_INLINE QRgb Gray(QRgb v) { return 0xFF000000u | (v << 16) | (v << 8) | v; }
+
+// round(x / 256), halves to even, for x >= 0: adding 127 plus the parity of
+// the quotient carries exactly when the remainder is above 128, or 128 with
+// an odd quotient.
+SPAN_INLINE int Round256(int x) { return (x + 127 + ((x >> 8) & 1)) >> 8; }
+SPAN_INLINE int Min255(int x) { return x < 255 ? x : 255; }
+
+// Gray Black & White of one pixel, in a form the vectoriser can widen.
+// Bounds: r1 <= 762, g1 <= 3786, every product below 2^24, s <= 765; round(s / 3)
+// = floor((s + 1) / 3) = ((s + 1) * 43691) >> 17 over that range.
+SPAN_INLINE QRgb GrayBlackWhiteFast(QRgb q) {
+    const int r = int((q >> 16) & 0xFF), g = int((q >> 8) & 0xFF), b = int(q & 0xFF);
+    const int r1 = Round256(std::abs(r * (r + 2 * g - b)));
+    const int g1 = Round256(std::abs(r1 * (r1 + 2 * b - g)));
+    const int b1 = Round256(std::abs(g1 * (r1 + 2 * b - g1)));
+    const int s = Min255(r1) + Min255(g1) + Min255(b1);
+    return Gray(QRgb(((s + 1) * 43691) >> 17));
+}
+
+// Grayscale of one pixel: floor((8 s + 12) / 25) = ((8 s + 12) * 5243) >> 17
+// for s = r + g + b in 0..765 (see GrayscalePixel).
+SPAN_INLINE QRgb GrayscaleFast(QRgb q) {
+    const int s = int((q >> 16) & 0xFF) + int((q >> 8) & 0xFF) + int(q & 0xFF);
+    return Gray(QRgb(((8 * s + 12) * 5243) >> 17));
+}
 
 // A byte is 192 or more exactly when its two top bits are set.
-inline QRgb BlackWhitePixel(QRgb p) { return (p & (p << 1) & 0x00808080u) ? 0xFFFFFFFFu : 0xFF000000u; }
+SPAN_INLINE QRgb BlackWhitePixel(QRgb p) { return (p & (p << 1) & 0x00808080u) ? 0xFFFFFFFFu : 0xFF000000u; }
 
-std::array<std::uint8_t, 256> ShiftTable(int amount) {
-    std::array<std::uint8_t, 256> t{};
-    for (int c = 0; c < 256; ++c)
-        t[std::size_t(c)] = std::uint8_t(std::min(std::abs(c + amount), 255));
-    return t;
+SPAN_INLINE void GrayBlackWhiteBody(QRgb* __restrict p, int n) {
+    for (int i = 0; i < n; ++i)
+        p[i] = GrayBlackWhiteFast(p[i]);
 }
 
+// The same rule in 16-bit pieces (twice the lanes per register; used at the
+// AVX-512 level, where the byte and word instructions are wide).
+// round(a b / 256), halves to even, for a b < 2^24: the quotient is the high
+// word shifted left by 8 joined with the top byte of the low word.
+SPAN_INLINE std::uint16_t MulRound256(std::uint16_t a, std::uint16_t b) {
+    const auto lo = std::uint16_t(a * b);
+    const auto hi = std::uint16_t((std::uint32_t(a) * b) >> 16);
+    const auto q = std::uint16_t((hi << 8) | (lo >> 8));
+    return std::uint16_t(q + (((lo & 255) + 127 + (q & 1)) >> 8));
+}
+SPAN_INLINE std::uint16_t Abs16(int v) { return std::uint16_t(v < 0 ? -v : v); }
+SPAN_INLINE std::uint16_t Min255u(std::uint16_t x) { return x < 255 ? x : 255; }
+
+SPAN_INLINE void GrayBlackWhiteBody16(QRgb* __restrict p, int n) {
+    using u16 = std::uint16_t;
+    for (int i = 0; i < n; ++i) {
+        const QRgb q = p[i];
+        const u16 r = u16((q >> 16) & 0xFF), g = u16((q >> 8) & 0xFF), b = u16(q & 0xFF);
+        const u16 r1 = MulRound256(r, Abs16(std::int16_t(r + 2 * g - b)));
+        const auto t = std::int16_t(r1 + 2 * b); // -255..1272
+        const u16 g1 = MulRound256(r1, Abs16(std::int16_t(t - g)));
+        const u16 b1 = MulRound256(g1, Abs16(std::int16_t(t - g1)));
+        const u16 s = u16(Min255u(r1) + Min255u(g1) + Min255u(b1));
+        p[i] = Gray(QRgb((std::uint32_t(s + 1) * 43691u) >> 17));
+    }
+}
+
+SPAN_INLINE void GrayscaleBody(QRgb* __restrict p, int n) {
+    for (int i = 0; i < n; ++i)
+        p[i] = GrayscaleFast(p[i]);
+}
+
+SPAN_INLINE void BlackWhiteBody(QRgb* __restrict p, int n) {
+    for (int i = 0; i < n; ++i)
+        p[i] = BlackWhitePixel(p[i]);
+}
+
+SPAN_INLINE void ReplaceBody(QRgb* __restrict p, int n, QRgb from, QRgb to) {
+    for (int i = 0; i < n; ++i)
+        p[i] = (p[i] & 0x00FFFFFFu) == from ? to : p[i];
+}
+
+SPAN_INLINE std::uint8_t Shifted(int c, int amount) { return std::uint8_t(std::min(std::abs(c + amount), 255)); }
+
+// Brightness / Darkness: c + k limited to 255, or |c - k| = (c -sat k) | (k -sat c),
+// sixteen bytes at a time; the rest one pixel at a time.
+SPAN_INLINE void ShiftBody(QRgb* p, int n, int amount) {
+    int i = 0;
 #if defined(__SSE2__)
-inline __m128i Load(const QRgb* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
-inline void Store(QRgb* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+    const __m128i alpha = _mm_set1_epi32(int(0xFF000000u));
+    const __m128i k = _mm_set1_epi8(char(std::min(std::abs(amount), 255)));
+    auto* v = reinterpret_cast<__m128i*>(p);
+    if (amount >= 0) {
+        for (; i + 4 <= n; i += 4, ++v)
+            _mm_storeu_si128(v, _mm_or_si128(_mm_adds_epu8(_mm_loadu_si128(v), k), alpha));
+    } else {
+        for (; i + 4 <= n; i += 4, ++v) {
+            const __m128i c = _mm_loadu_si128(v);
+            _mm_storeu_si128(v, _mm_or_si128(_mm_or_si128(_mm_subs_epu8(c, k), _mm_subs_epu8(k, c)), alpha));
+        }
+    }
+#endif
+    for (; i < n; ++i)
+        p[i] = 0xFF000000u | (QRgb(Shifted(R(p[i]), amount)) << 16) | (QRgb(Shifted(G(p[i]), amount)) << 8) |
+               QRgb(Shifted(B(p[i]), amount));
+}
 
-// |x| of 32-bit lanes.
-inline __m128i Abs32(__m128i x) {
-    const __m128i s = _mm_srai_epi32(x, 31);
-    return _mm_sub_epi32(_mm_xor_si128(x, s), s);
+struct SpanSet {
+    void (*blackWhite)(QRgb*, int);
+    void (*shift)(QRgb*, int, int);
+    void (*grayBlackWhite)(QRgb*, int);
+    void (*grayscale)(QRgb*, int);
+    void (*replace)(QRgb*, int, QRgb, QRgb);
+};
+
+#define FILTER_SPAN_SET(Name, Attr, GrayBlackWhiteLoop)                                                 \
+    Attr void Name##BlackWhite(QRgb* p, int n) { BlackWhiteBody(p, n); }                                \
+    Attr void Name##Shift(QRgb* p, int n, int a) { ShiftBody(p, n, a); }                                \
+    Attr void Name##GrayBlackWhite(QRgb* p, int n) { GrayBlackWhiteLoop(p, n); }                        \
+    Attr void Name##Grayscale(QRgb* p, int n) { GrayscaleBody(p, n); }                                  \
+    Attr void Name##Replace(QRgb* p, int n, QRgb f, QRgb t) { ReplaceBody(p, n, f, t); }                \
+    constexpr SpanSet Name{Name##BlackWhite, Name##Shift, Name##GrayBlackWhite, Name##Grayscale, Name##Replace};
+
+FILTER_SPAN_SET(Plain, , GrayBlackWhiteBody)
+#if defined(FILTER_SPAN_LEVELS)
+FILTER_SPAN_SET(Avx2, __attribute__((target("avx2"))), GrayBlackWhiteBody)
+FILTER_SPAN_SET(Avx512, __attribute__((target("avx512f,avx512bw,avx512vl,avx512dq"))), GrayBlackWhiteBody16)
+
+__attribute__((target("avx"))) void ZeroUpper() { _mm256_zeroupper(); }
+
+int BestLevel() {
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+        __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512dq"))
+        return 2;
+    return __builtin_cpu_supports("avx2") ? 1 : 0;
 }
-// round(x / 256), halves to even, for 32-bit lanes x >= 0.
-inline __m128i Div256(__m128i x) {
-    const __m128i q = _mm_srli_epi32(x, 8);
-    const __m128i rem = _mm_and_si128(x, _mm_set1_epi32(255));
-    const __m128i half = _mm_set1_epi32(128);
-    const __m128i odd = _mm_cmpeq_epi32(_mm_and_si128(q, _mm_set1_epi32(1)), _mm_set1_epi32(1));
-    const __m128i up = _mm_or_si128(_mm_cmpgt_epi32(rem, half), _mm_and_si128(_mm_cmpeq_epi32(rem, half), odd));
-    return _mm_sub_epi32(q, up); // up is -1 where rounding up
-}
-// a * b for 32-bit lanes holding a in 0..32767 and b in -32768..32767.
-inline __m128i Mul16(__m128i a, __m128i b) { return _mm_madd_epi16(a, b); }
-inline __m128i Min255(__m128i x) {
-    const __m128i c = _mm_set1_epi32(255);
-    const __m128i m = _mm_cmpgt_epi32(x, c);
-    return _mm_or_si128(_mm_and_si128(m, c), _mm_andnot_si128(m, x));
-}
-// Splits four pixels into red, green and blue lanes.
-inline void Split(__m128i v, __m128i& r, __m128i& g, __m128i& b) {
-    const __m128i byte = _mm_set1_epi32(255);
-    r = _mm_and_si128(_mm_srli_epi32(v, 16), byte);
-    g = _mm_and_si128(_mm_srli_epi32(v, 8), byte);
-    b = _mm_and_si128(v, byte);
-}
-// Four gray pixels of 32-bit lanes v in 0..255.
-inline __m128i GrayPixels(__m128i v) {
-    return _mm_or_si128(_mm_or_si128(_mm_set1_epi32(int(0xFF000000u)), _mm_slli_epi32(v, 16)),
-                        _mm_or_si128(_mm_slli_epi32(v, 8), v));
-}
+const SpanSet* const Sets[] = {&Plain, &Avx2, &Avx512};
+#else
+void ZeroUpper() {}
+int BestLevel() { return 0; }
+const SpanSet* const Sets[] = {&Plain};
 #endif
 
+int Best() {
+    static const int best = BestLevel();
+    return best;
+}
+
+std::atomic<int>& Level() {
+    static std::atomic<int> level{Best()};
+    return level;
+}
+
+const SpanSet& Active() { return *Sets[Level().load(std::memory_order_relaxed)]; }
+
 } // namespace
+
+int SpanLevel() { return Level().load(); }
+
+int UseSpanLevel(int level) {
+    Level().store(std::clamp(level, 0, Best()));
+    return SpanLevel();
+}
+
+void ClearVectorState() {
+    static const bool avx = [] {
+#if defined(FILTER_SPAN_LEVELS)
+        __builtin_cpu_init();
+        return bool(__builtin_cpu_supports("avx"));
+#else
+        return false;
+#endif
+    }();
+    if (avx)
+        ZeroUpper();
+}
 
 // Gray Black & White: three chained products folded back with absolute
 // values, composed (components above 255 count as 255), then averaged.
@@ -87,95 +220,10 @@ QRgb GrayBlackWhitePixel(QRgb p) {
 // it, so round(A s) = floor((8 s + 12) / 25) for every s in 0..765.
 QRgb GrayscalePixel(QRgb p) { return Gray(QRgb((8 * (R(p) + G(p) + B(p)) + 12) / 25)); }
 
-void BlackWhiteSpan(QRgb* p, int n) {
-    int i = 0;
-#if defined(__SSE2__)
-    const __m128i top = _mm_set1_epi32(0x00808080), rgb = _mm_set1_epi32(0x00FFFFFF),
-                  alpha = _mm_set1_epi32(int(0xFF000000u)), zero = _mm_setzero_si128();
-    for (; i + 4 <= n; i += 4) {
-        const __m128i v = Load(p + i);
-        const __m128i black = _mm_cmpeq_epi32(_mm_and_si128(_mm_and_si128(v, _mm_slli_epi32(v, 1)), top), zero);
-        Store(p + i, _mm_or_si128(_mm_andnot_si128(black, rgb), alpha));
-    }
-#endif
-    for (; i < n; ++i)
-        p[i] = BlackWhitePixel(p[i]);
-}
-
-void ShiftSpan(QRgb* p, int n, int amount) {
-    int i = 0;
-#if defined(__SSE2__)
-    const __m128i alpha = _mm_set1_epi32(int(0xFF000000u));
-    const __m128i k = _mm_set1_epi8(char(std::min(std::abs(amount), 255)));
-    if (amount >= 0) {
-        for (; i + 4 <= n; i += 4) // c + k, limited to 255
-            Store(p + i, _mm_or_si128(_mm_adds_epu8(Load(p + i), k), alpha));
-    } else {
-        for (; i + 4 <= n; i += 4) { // |c - k| = (c -sat k) | (k -sat c)
-            const __m128i v = Load(p + i);
-            Store(p + i, _mm_or_si128(_mm_or_si128(_mm_subs_epu8(v, k), _mm_subs_epu8(k, v)), alpha));
-        }
-    }
-#endif
-    if (i < n) {
-        const auto t = ShiftTable(amount);
-        for (; i < n; ++i)
-            p[i] = 0xFF000000u | (QRgb(t[std::size_t(R(p[i]))]) << 16) | (QRgb(t[std::size_t(G(p[i]))]) << 8) |
-                   QRgb(t[std::size_t(B(p[i]))]);
-    }
-}
-
-void GrayBlackWhiteSpan(QRgb* p, int n) {
-    int i = 0;
-#if defined(__SSE2__)
-    for (; i + 4 <= n; i += 4) {
-        __m128i r, g, b;
-        Split(Load(p + i), r, g, b);
-        const __m128i b2 = _mm_add_epi32(b, b);
-        // r1 = round(|r (r + 2g - b)| / 256)
-        const __m128i r1 = Div256(Abs32(Mul16(r, _mm_sub_epi32(_mm_add_epi32(r, _mm_add_epi32(g, g)), b))));
-        // g1 = round(|r1 (r1 + 2b - g)| / 256)
-        const __m128i g1 = Div256(Abs32(Mul16(r1, _mm_sub_epi32(_mm_add_epi32(r1, b2), g))));
-        // b1 = round(|g1 (r1 + 2b - g1)| / 256)
-        const __m128i b1 = Div256(Abs32(Mul16(g1, _mm_sub_epi32(_mm_add_epi32(r1, b2), g1))));
-        const __m128i s = _mm_add_epi32(_mm_add_epi32(Min255(r1), Min255(g1)), Min255(b1));
-        // round(s / 3) = floor((s + 1) / 3) = ((s + 1) * 43691) >> 17 for s <= 765
-        const __m128i v = _mm_srli_epi32(_mm_mulhi_epu16(_mm_add_epi32(s, _mm_set1_epi32(1)), _mm_set1_epi32(43691)), 1);
-        Store(p + i, GrayPixels(v));
-    }
-#endif
-    for (; i < n; ++i)
-        p[i] = GrayBlackWhitePixel(p[i]);
-}
-
-void GrayscaleSpan(QRgb* p, int n) {
-    int i = 0;
-#if defined(__SSE2__)
-    for (; i + 4 <= n; i += 4) {
-        __m128i r, g, b;
-        Split(Load(p + i), r, g, b);
-        // x = 8 s + 12 <= 6132; floor(x / 25) = (x * 5243) >> 17 over that range
-        const __m128i x = _mm_add_epi32(_mm_slli_epi32(_mm_add_epi32(_mm_add_epi32(r, g), b), 3), _mm_set1_epi32(12));
-        Store(p + i, GrayPixels(_mm_srli_epi32(_mm_mulhi_epu16(x, _mm_set1_epi32(5243)), 1)));
-    }
-#endif
-    for (; i < n; ++i)
-        p[i] = GrayscalePixel(p[i]);
-}
-
-void ReplaceSpan(QRgb* p, int n, QRgb from, QRgb to) {
-    int i = 0;
-#if defined(__SSE2__)
-    const __m128i rgb = _mm_set1_epi32(0x00FFFFFF), f = _mm_set1_epi32(int(from)), t = _mm_set1_epi32(int(to));
-    for (; i + 4 <= n; i += 4) {
-        const __m128i v = Load(p + i);
-        const __m128i m = _mm_cmpeq_epi32(_mm_and_si128(v, rgb), f);
-        Store(p + i, _mm_or_si128(_mm_and_si128(m, t), _mm_andnot_si128(m, v)));
-    }
-#endif
-    for (; i < n; ++i)
-        if ((p[i] & 0x00FFFFFFu) == from)
-            p[i] = to;
-}
+void BlackWhiteSpan(QRgb* p, int n) { Active().blackWhite(p, n); }
+void ShiftSpan(QRgb* p, int n, int amount) { Active().shift(p, n, amount); }
+void GrayBlackWhiteSpan(QRgb* p, int n) { Active().grayBlackWhite(p, n); }
+void GrayscaleSpan(QRgb* p, int n) { Active().grayscale(p, n); }
+void ReplaceSpan(QRgb* p, int n, QRgb from, QRgb to) { Active().replace(p, n, from, to); }
 
 } // namespace mdlFilter::detail

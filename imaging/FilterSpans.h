@@ -1,9 +1,10 @@
 #pragma once
 // Internal to the filter module: the point filters over one row's run of
-// pixels (Format_RGB32), four pixels at a time where SSE2 is available. Each
-// gives exactly the pixels of its per-pixel rule.
+// pixels (Format_RGB32). Each gives exactly the pixels of its per-pixel rule.
+// The loops are compiled once per instruction-set level (plain x86-64,
+// AVX2, AVX-512) and the best level the processor and system support is
+// chosen on first use.
 #include <QRgb>
-#include <array>
 #include <cstdint>
 
 namespace mdlFilter::detail {
@@ -19,8 +20,22 @@ void GrayscaleSpan(QRgb* p, int n);
 // 10 Replace Colors: pixels whose 24 colour bits equal `from` become `to`.
 void ReplaceSpan(QRgb* p, int n, QRgb from, QRgb to);
 
-// The one-pixel rules (also the reference for the vector paths).
+// The one-pixel rules (also the reference for the loops).
 QRgb GrayBlackWhitePixel(QRgb p);
 QRgb GrayscalePixel(QRgb p);
+
+// Instruction-set levels of the loops: 0 plain, 1 AVX2, 2 AVX-512.
+// SpanLevel() is the one in use; UseSpanLevel(level) switches to `level`
+// when this processor supports it and returns the level in use afterwards
+// (tests run every level this way).
+int SpanLevel();
+int UseSpanLevel(int level);
+
+// Leaves the processor's wide-register state clean (vzeroupper where AVX
+// exists). Code elsewhere in the process that leaves the upper halves of
+// the vector registers dirty makes every following non-VEX SSE instruction
+// (scalar double arithmetic included) several times slower; the filters call
+// this before their loops and after each callback.
+void ClearVectorState();
 
 } // namespace mdlFilter::detail
