@@ -18,14 +18,6 @@ namespace {
 constexpr double Pi = 3.14159265358979;
 constexpr int RefreshIntervalMs = 33;
 
-QString DescriptionOf(const std::exception& e) {
-    if (const auto* app = dynamic_cast<const AppError*>(&e))
-        return app->description;
-    if (dynamic_cast<const std::bad_alloc*>(&e))
-        return QStringLiteral("Out of memory");
-    return QString::fromLocal8Bit(e.what());
-}
-
 QImage BlankImage(int w, int h, ColorValue back) {
     QImage image(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
     if (image.isNull())
@@ -167,7 +159,7 @@ void RotateImage(const Surface& source, Surface& destination, float& angle, bool
         }
         destination.refresh();
     } catch (const std::exception& e) {
-        host.ShowErrorMessage(0, DescriptionOf(e));
+        host.ShowErrorMessage(0, ErrorDescription(e));
     }
 }
 
@@ -218,7 +210,7 @@ void ImageEffect(int mode, Surface& target, Surface& scratch, EffectHost& host) 
         }
         target.refresh();
     } catch (const std::exception& e) {
-        host.ShowErrorMessage(0, DescriptionOf(e));
+        host.ShowErrorMessage(0, ErrorDescription(e));
     }
     scratch.autoSize = scratchAutoSize;
 }

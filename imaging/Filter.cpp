@@ -52,14 +52,6 @@ void ReadColumns(const QImage& image, Snapshot& s, int c0, int c1) {
     }
 }
 
-QString DescriptionOf(const std::exception& e) {
-    if (const auto* app = dynamic_cast<const AppError*>(&e))
-        return app->description;
-    if (dynamic_cast<const std::bad_alloc*>(&e))
-        return QStringLiteral("Out of memory");
-    return QString::fromLocal8Bit(e.what());
-}
-
 } // namespace
 
 void ReadArea(const Surface& surface, Snapshot& snapshot, int& x1, int& y1, int& x2, int& y2, bool packed,
@@ -101,7 +93,7 @@ void ApplyFilter(int kind, Surface& surface, int& x1, int& y1, int& x2, int& y2,
             RunSnapshotKind(kind, run, context.random ? *context.random : AppContext::instance().random);
     } catch (const std::exception& e) {
         if (context.ShowErrorMessage)
-            context.ShowErrorMessage(DescriptionOf(e));
+            context.ShowErrorMessage(ErrorDescription(e));
     }
     surface.drawMode = savedDrawMode;
     surface.refresh();

@@ -3,6 +3,7 @@
 // writer and the bitmap's file writer raise these; windows catch them).
 #include <QString>
 #include <exception>
+#include <new>
 
 struct AppError : std::exception {
     AppError(int number, QString description, QString source = QString())
@@ -13,3 +14,12 @@ struct AppError : std::exception {
     QString description;
     QString source;
 };
+
+// The description to show for any error a step raised.
+inline QString ErrorDescription(const std::exception& e) {
+    if (const auto* app = dynamic_cast<const AppError*>(&e))
+        return app->description;
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return QStringLiteral("Out of memory");
+    return QString::fromLocal8Bit(e.what());
+}
