@@ -48,6 +48,13 @@ void BackgroundLibrary::setSource(const QImage& picture) {
     picture1_.image() = picture.format() == QImage::Format_RGB32 ? picture
                                                                  : FitPicture(picture, picture.size(), picture1_.backColor);
     hasSource_ = true;
+    sourceFile_.clear();
+    sourceFullSize_ = picture.size();
+}
+
+std::optional<QSize> BackgroundLibrary::outerSize() const {
+    const WispletSettings s = settings_ ? settings_() : WispletSettings();
+    return FitTargetSize(s.outerWidth(), s.outerHeight(), MaxOuterSide);
 }
 
 void BackgroundLibrary::setBackColor(ColorValue c) {
@@ -107,19 +114,31 @@ void BackgroundLibrary::SelectAndFit() {
     const QString item = backImage_->currentText();
     if (item.isEmpty() || item == NoneItem)
         return;
-    const QImage picture = LoadPicture(AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + item);
+    const QString file = AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + item;
+    const std::optional<QSize> target = outerSize();
+    QSize fullSize;
+    const QImage picture = LoadPictureAtLeast(file, target.value_or(QSize()), &fullSize);
     if (picture.isNull())
         return; // not a readable picture: the previous working picture stays
     setSource(picture);
+    sourceFile_ = file;
+    sourceFullSize_ = fullSize;
     FitBackground();
 }
 
 bool BackgroundLibrary::FitBackground() {
     try {
-        const WispletSettings s = settings_ ? settings_() : WispletSettings();
-        const std::optional<QSize> size = FitTargetSize(s.outerWidth(), s.outerHeight(), MaxOuterSide);
+        const std::optional<QSize> size = outerSize();
         if (!size)
             return false;
+        if (!sourceFile_.isEmpty() && !DecodedCovers(picture1_.image().size(), sourceFullSize_, *size)) {
+            // Decoded too small for this size: decode the file again. A file
+            // that is gone or now holds another picture leaves Picture1 as is.
+            QSize fullSize;
+            const QImage again = LoadPictureAtLeast(sourceFile_, *size, &fullSize);
+            if (!again.isNull() && fullSize == sourceFullSize_)
+                picture1_.image() = again;
+        }
         QImage fitted = FitPicture(picture1_.image(), *size, picture2_.backColor);
         if (fitted.isNull())
             return false;

@@ -31,6 +31,7 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QComboBox;
 class QWidget;
@@ -64,13 +65,20 @@ public:
 
     // Picture list validation: with a category chosen and a picture other
     // than "None" selected, load it into Picture1 (a picture that cannot be
-    // loaded leaves Picture1 as it was) and FitBackground().
+    // loaded leaves Picture1 as it was) and FitBackground(). A JPEG is decoded
+    // at the smallest reduced scale that still covers the current outer size
+    // (full size when the sizes are not usable); the file and its own size are
+    // remembered so that a later, larger fit can decode it again.
     void SelectAndFit();
 
     // Stretch all of Picture1 to OuterWidth x OuterHeight on Picture2, cleared
     // to backColor(), and write MyBackground.jpg at quality 100. Skipped (the
     // previous file stays) when a size is empty/non-numeric, an outer side is
-    // below 1 or above MaxOuterSide. Returns true when the file was written.
+    // below 1 or above MaxOuterSide. When Picture1 was decoded reduced from a
+    // file and does not cover the outer size, it is first decoded again from
+    // that file at a sufficient scale (if the file is gone or now holds a
+    // picture of another size, the picture in hand is used).
+    // Returns true when the file was written.
     bool FitBackground();
 
     // Import with the category check: "Please select a category" on index 0.
@@ -84,13 +92,20 @@ public:
     // Open backgrounds/<category> in the desktop's file manager.
     void OpenCategoryFolder();
 
-    // Source picture (the last picture loaded, at its own size) and target.
+    // Source picture (the last picture loaded; a JPEG from the list possibly
+    // at a reduced scale, see SelectAndFit) and target.
     Surface& Picture1() { return picture1_; }
     Surface& Picture2() { return picture2_; }
     // True once a picture was put into Picture1 (by SelectAndFit or setSource).
     bool hasSource() const { return hasSource_; }
-    // Put a picture into Picture1 (brightness window, tests).
+    // Put a picture into Picture1 (brightness window, tests). It is used as it
+    // is: fits never reload it from a file.
     void setSource(const QImage& picture);
+
+    // The file Picture1 was loaded from (empty after setSource) and that
+    // picture's own size, which Picture1 may be a reduced decoding of.
+    const QString& sourceFile() const { return sourceFile_; }
+    QSize sourceFullSize() const { return sourceFullSize_; }
 
     // Thumbnail store ImageList1: "Background 1", "Background 2", ... (32 x 32).
     const QHash<QString, QImage>& thumbnails() const { return thumbnails_; }
@@ -114,6 +129,8 @@ signals:
 
 private:
     QString categoryText() const;
+    // The outer size the settings ask for, or nothing when a fit is skipped.
+    std::optional<QSize> outerSize() const;
 
     QComboBox* backCat_;
     QComboBox* backImage_;
@@ -122,6 +139,8 @@ private:
     Surface picture1_;
     Surface picture2_;
     bool hasSource_ = false;
+    QString sourceFile_;
+    QSize sourceFullSize_;
     QHash<QString, QImage> thumbnails_;
     QPointer<LoadingWindow> loading_;
 };

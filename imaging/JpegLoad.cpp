@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <turbojpeg.h>
 
-#include <limits>
 
 namespace {
 
@@ -38,7 +37,7 @@ QByteArray readFile(const QString& fileName) {
 // Decode through TurboJPEG at the smallest scale whose result is at least
 // minSize (an empty minSize means full size). Null on a fatal decode error;
 // a recoverable one (for example a truncated file) keeps what was decoded.
-QImage decodeJpeg(const QByteArray& data, QSize minSize) {
+QImage decodeJpeg(const QByteArray& data, QSize minSize, QSize* fullSize) {
     Decoder dec;
     if (!dec.handle)
         return {};
@@ -50,32 +49,21 @@ QImage decodeJpeg(const QByteArray& data, QSize minSize) {
     if (width < 1 || height < 1 || qint64(width) * height > MaxPixels)
         return {};
 
-    int outW = width, outH = height;
-    if (!minSize.isEmpty()) {
-        int count = 0;
-        const tjscalingfactor* factors = tjGetScalingFactors(&count);
-        qint64 best = std::numeric_limits<qint64>::max();
-        for (int i = 0; factors && i < count; ++i) {
-            const tjscalingfactor f = factors[i];
-            if (f.num > f.denom)
-                continue; // never enlarge
-            const int w = TJSCALED(width, f), h = TJSCALED(height, f);
-            const bool bigEnough = (w >= minSize.width() || w == width) && (h >= minSize.height() || h == height);
-            if (bigEnough && qint64(w) * h < best) {
-                best = qint64(w) * h;
-                outW = w;
-                outH = h;
-            }
-        }
-    }
+    if (fullSize)
+        *fullSize = QSize(width, height);
+    const QSize out = JpegDecodeSize(QSize(width, height), minSize);
+    const int outW = out.width(), outH = out.height();
 
     QImage image(outW, outH, QImage::Format_RGB32);
     if (image.isNull())
         return {};
     if (tjDecompress2(dec.handle, buf, len, image.bits(), outW, int(image.bytesPerLine()), outH, PixelFormat,
                       TJFLAG_ACCURATEDCT) != 0) {
-        if (tjGetErrorCode(dec.handle) != TJERR_WARNING)
+        if (tjGetErrorCode(dec.handle) != TJERR_WARNING) {
+            if (fullSize)
+                *fullSize = QSize();
             return {};
+        }
     }
     return image;
 }
@@ -106,28 +94,56 @@ QImage decodeOther(const QByteArray& data) {
 
 } // namespace
 
+QSize JpegDecodeSize(QSize fullSize, QSize minSize) {
+    if (fullSize.isEmpty() || minSize.isEmpty())
+        return fullSize;
+    const int width = fullSize.width(), height = fullSize.height();
+    QSize best = fullSize;
+    int count = 0;
+    const tjscalingfactor* factors = tjGetScalingFactors(&count);
+    for (int i = 0; factors && i < count; ++i) {
+        const tjscalingfactor f = factors[i];
+        if (f.num < 1 || f.denom < 1 || f.num > f.denom)
+            continue; // never enlarge
+        const QSize s(TJSCALED(width, f), TJSCALED(height, f));
+        if (DecodedCovers(s, fullSize, minSize) && qint64(s.width()) * s.height() < qint64(best.width()) * best.height())
+            best = s;
+    }
+    return best;
+}
+
+bool DecodedCovers(QSize loaded, QSize fullSize, QSize target) {
+    return (loaded.width() >= target.width() || loaded.width() >= fullSize.width()) &&
+           (loaded.height() >= target.height() || loaded.height() >= fullSize.height());
+}
+
 bool LooksLikeJpeg(const QByteArray& data) {
     return data.size() >= 3 && uchar(data[0]) == 0xFF && uchar(data[1]) == 0xD8 && uchar(data[2]) == 0xFF;
 }
 
-QImage LoadPictureDataAtLeast(const QByteArray& data, QSize minSize) {
+QImage LoadPictureDataAtLeast(const QByteArray& data, QSize minSize, QSize* fullSize) {
+    if (fullSize)
+        *fullSize = QSize();
     if (data.isEmpty())
         return {};
     if (LooksLikeJpeg(data)) {
-        QImage image = decodeJpeg(data, minSize);
+        QImage image = decodeJpeg(data, minSize, fullSize);
         if (!image.isNull())
             return image;
         // Colour spaces TurboJPEG cannot turn into RGB (CMYK, ...) go on below.
     }
-    return decodeOther(data);
+    QImage image = decodeOther(data);
+    if (fullSize)
+        *fullSize = image.isNull() ? QSize() : image.size();
+    return image;
 }
 
 QImage LoadPictureData(const QByteArray& data) { return LoadPictureDataAtLeast(data, QSize()); }
 
 QImage LoadPicture(const QString& fileName) { return LoadPictureData(readFile(fileName)); }
 
-QImage LoadPictureAtLeast(const QString& fileName, QSize minSize) {
-    return LoadPictureDataAtLeast(readFile(fileName), minSize);
+QImage LoadPictureAtLeast(const QString& fileName, QSize minSize, QSize* fullSize) {
+    return LoadPictureDataAtLeast(readFile(fileName), minSize, fullSize);
 }
 
 QImage LoadThumbnail(const QString& fileName, QSize size) {

@@ -1,6 +1,7 @@
 // The background library component driven as the main window drives it:
 // list filling, the waiting window, select-and-fit, fitting, import, folder.
 #include "designer/BackgroundLibrary.h"
+#include "designer/BackgroundFiles.h"
 #include "designer/LoadingWindow.h"
 #include "designer/ShellCopy.h"
 #include "imaging/Jpeg.h"
@@ -166,7 +167,8 @@ TEST(BackgroundLibrary, SelectAndFitWritesPictureAtOuterSize) {
     QImage out = f.written();
     ASSERT_EQ(out.size(), QSize(112, 62)); // 100 + 4 + 6 + 2, 50 + 4 + 6 + 2
     EXPECT_TRUE(near(out.pixel(56, 31), qRgb(255, 0, 0)));
-    EXPECT_EQ(f.lib.Picture1().image().size(), QSize(300, 200));
+    EXPECT_EQ(f.lib.Picture1().image().size(), QSize(113, 75)); // decoded at 3/8, covers 112 x 62
+    EXPECT_EQ(f.lib.sourceFullSize(), QSize(300, 200));
     EXPECT_EQ(f.lib.Picture2().image().size(), QSize(112, 62));
 
     // A spinner step to 101 and a typed 150 each refit at once when the
@@ -177,6 +179,7 @@ TEST(BackgroundLibrary, SelectAndFitWritesPictureAtOuterSize) {
         EXPECT_TRUE(f.lib.FitBackground());
         EXPECT_EQ(f.written().width(), s.expected) << s.width;
     }
+    EXPECT_EQ(f.lib.Picture1().image().size(), QSize(188, 125)); // 162 wide needed 5/8
 
     // "None" afterwards: nothing written by the selection, but a later size
     // change still refits the earlier picture.
@@ -189,6 +192,91 @@ TEST(BackgroundLibrary, SelectAndFitWritesPictureAtOuterSize) {
     out = f.written();
     EXPECT_EQ(out.size(), QSize(162, 72));
     EXPECT_TRUE(near(out.pixel(10, 10), qRgb(255, 0, 0)));
+}
+
+namespace {
+// Vertical stripes 8 pixels wide, black and white, over a horizontal ramp of
+// green: detail a 1/8 decoding loses entirely.
+QImage stripes(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int v = (x / 8) % 2 ? 255 : 0;
+            line[x] = qRgb(v, x * 255 / w, v);
+        }
+    }
+    return img;
+}
+
+double meanDifference(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+} // namespace
+
+TEST(BackgroundLibrary, LargerRefitDecodesTheFileAgain) {
+    Fixture f;
+    const QImage photo = stripes(2000, 1500);
+    SaveJpeg(photo, f.app.file("backgrounds/images/photo.jpg"), 100);
+    const QImage full = QImage(f.app.file("backgrounds/images/photo.jpg")).convertToFormat(QImage::Format_RGB32);
+    f.choose(1, "photo.jpg");
+    f.lib.SelectAndFit(); // 112 x 62
+    EXPECT_EQ(f.lib.Picture1().image().size(), QSize(250, 188));
+    EXPECT_EQ(f.lib.sourceFile(), f.app.file("backgrounds/images/photo.jpg"));
+
+    f.settings.width = f.settings.height = "988"; // outer 1000 x 1000
+    ASSERT_TRUE(f.lib.FitBackground());
+    EXPECT_EQ(f.lib.Picture1().image().size(), QSize(1500, 1125));
+    const QImage out = f.written().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(out.size(), QSize(1000, 1000));
+    const QImage expected = FitPicture(full, QSize(1000, 1000), Color::White);
+    EXPECT_LT(meanDifference(out, expected), 6.0);
+    // Stretching the 1/8 decoding instead would have lost the stripes.
+    const QImage blurred = FitPicture(full.scaled(250, 188, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                                      QSize(1000, 1000), Color::White);
+    EXPECT_GT(meanDifference(blurred, expected), 30.0);
+
+    // Back to the small size: the larger decoding is kept (it covers it).
+    f.settings.width = f.settings.height = "100";
+    ASSERT_TRUE(f.lib.FitBackground());
+    EXPECT_EQ(f.lib.Picture1().image().size(), QSize(1500, 1125));
+
+    // Gone, or replaced by a picture of another size: the picture in hand is used.
+    for (bool replace : {true, false}) {
+        SCOPED_TRACE(replace ? "replaced" : "removed");
+        QFile::remove(f.lib.sourceFile());
+        if (replace)
+            SaveJpeg(stripes(640, 480), f.app.file("backgrounds/images/photo.jpg"), 100);
+        f.settings.width = f.settings.height = "1988"; // outer 2000 x 2000
+        ASSERT_TRUE(f.lib.FitBackground());
+        EXPECT_EQ(f.lib.Picture1().image().size(), QSize(1500, 1125));
+        EXPECT_EQ(f.written().size(), QSize(2000, 2000));
+    }
+}
+
+TEST(BackgroundLibrary, SourceHandedInIsNeverReloaded) {
+    Fixture f;
+    f.app.write("backgrounds/images/a.jpg", jpegBytes(QSize(800, 600), qRgb(255, 0, 0)));
+    f.choose(1, "a.jpg");
+    f.lib.SelectAndFit();
+    EXPECT_EQ(f.lib.Picture1().image().size(), QSize(200, 150)); // 1/4
+    QImage adjusted(40, 30, QImage::Format_RGB32);
+    adjusted.fill(qRgb(0, 0, 255));
+    f.lib.setSource(adjusted);
+    EXPECT_TRUE(f.lib.sourceFile().isEmpty());
+    f.settings.width = "788";
+    f.settings.height = "588";
+    ASSERT_TRUE(f.lib.FitBackground());
+    EXPECT_EQ(f.lib.Picture1().image().size(), QSize(40, 30));
+    const QImage out = f.written();
+    ASSERT_EQ(out.size(), QSize(800, 600));
+    EXPECT_TRUE(near(out.pixel(400, 300), qRgb(0, 0, 255)));
 }
 
 TEST(BackgroundLibrary, SelectAndFitNeedsCategoryAndPicture) {

@@ -61,6 +61,62 @@ TEST(JpegLoad, PicksSmallestScaleThatIsLargeEnough) {
     }
 }
 
+TEST(JpegLoad, DecodeSizeIsSmallestEighthsScaleCoveringTheTarget) {
+    struct Case { QSize full, target, expected; } cases[] = {
+        {{2000, 1500}, {1000, 1000}, {1500, 1125}}, // 3/4
+        {{2000, 1500}, {112, 62}, {250, 188}},      // 1/8, 187.5 rounded up
+        {{2000, 1500}, {251, 10}, {500, 375}},      // 1/8 one pixel short: 1/4
+        {{2000, 1500}, {10, 1126}, {1750, 1313}},   // 7/8 (1312.5 up)
+        {{2000, 1500}, {2000, 1500}, {2000, 1500}}, // exactly full
+        {{2000, 1500}, {4000, 3000}, {2000, 1500}}, // larger: full, never enlarged
+        {{2000, 1500}, {2100, 1}, {2000, 1500}},    // one side beyond full
+        {{2000, 1500}, {}, {2000, 1500}},           // no target: full
+        {{2001, 1501}, {1, 1}, {251, 188}},         // odd sides round up
+        {{1, 1}, {1, 1}, {1, 1}},
+        {{9, 17}, {2, 3}, {2, 3}},                  // 1/8: 9/8 and 17/8 round up
+        {{9, 17}, {3, 3}, {3, 5}},                  // 1/4: 9/4 and 17/4 round up
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.full.width() << "x" << c.full.height() << " -> " << c.target.width()
+                                        << "x" << c.target.height());
+        const QSize got = JpegDecodeSize(c.full, c.target);
+        EXPECT_EQ(got, c.expected);
+        EXPECT_TRUE(DecodedCovers(got, c.full, c.target));
+    }
+}
+
+TEST(JpegLoad, DecodedCoversNeedsEachSideTargetOrFull) {
+    struct Case { QSize loaded, full, target; bool covers; } cases[] = {
+        {{250, 188}, {2000, 1500}, {112, 62}, true},
+        {{250, 188}, {2000, 1500}, {251, 62}, false},
+        {{250, 188}, {2000, 1500}, {112, 189}, false},
+        {{2000, 1500}, {2000, 1500}, {5000, 5000}, true}, // full size covers anything
+        {{1750, 1500}, {1750, 1500}, {1000, 9000}, true},
+        {{1500, 1125}, {2000, 1500}, {1600, 100}, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DecodedCovers(c.loaded, c.full, c.target), c.covers)
+            << c.loaded.width() << "x" << c.loaded.height() << " for " << c.target.width() << "x"
+            << c.target.height();
+}
+
+TEST(JpegLoad, ReportsTheFullSizeOfWhatItLoaded) {
+    const QByteArray big = jpegOf(halves(2000, 1500));
+    const QByteArray gif(reinterpret_cast<const char*>(RedBlueGif), sizeof RedBlueGif);
+    struct Case { const QByteArray data; QSize min, loaded, full; } cases[] = {
+        {big, QSize(112, 62), QSize(250, 188), QSize(2000, 1500)},
+        {big, QSize(), QSize(2000, 1500), QSize(2000, 1500)},
+        {gif, QSize(1, 1), QSize(4, 2), QSize(4, 2)}, // other formats: full size
+        {QByteArray("junk"), QSize(1, 1), QSize(0, 0), QSize()}, // null picture, no size
+    };
+    for (const auto& c : cases) {
+        QSize full(99, 99);
+        const QImage img = LoadPictureDataAtLeast(c.data, c.min, &full);
+        EXPECT_EQ(img.size(), c.loaded);
+        EXPECT_EQ(full, c.full);
+    }
+}
+
 TEST(JpegLoad, ReadsOtherFormatsAndRejectsGarbage) {
     const QByteArray gif(reinterpret_cast<const char*>(RedBlueGif), sizeof RedBlueGif);
     const QImage g = LoadPictureData(gif);
