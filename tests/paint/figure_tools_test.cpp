@@ -30,6 +30,21 @@ void paintBusy(Surface& s) {
             s.pset(x, y, x < 150 ? Color::White : Color::rgb(x, y, (x * y) & 0xFF));
 }
 
+struct Style {
+    int fillMode, dotSize, borderStyle;
+};
+
+// A busy canvas, red on green, in the given style and a cross-hatched fill.
+void prepare(FakePaintEnv& env, const Style& st) {
+    paintBusy(env.canvas_);
+    env.state_.foreColor = Red;
+    env.state_.fillColor = Green;
+    env.state_.fillMode = st.fillMode;
+    env.state_.dotSize = st.dotSize;
+    env.state_.borderStyle = st.borderStyle;
+    env.state_.fillStyle = Surface::FillCross;
+}
+
 // The figure drawn straight in copy mode, as the tool's final figure should be.
 QImage expected(const QImage& before, const PaintState& st, int tool, QPoint a, QPoint b) {
     Surface s(before.width(), before.height());
@@ -73,19 +88,11 @@ TEST(FigureTools, DraggedFiguresLeaveOnlyTheFinalFigure) {
         {Tool::RoundedRectangle, {{60, 60}, {250, 180}}, false, true, false, {250, 180}, {180, 180}},
         {Tool::RoundedRectangle, {}, false, false, false, {40, 40}, {40, 40}},
     };
-    struct Style {
-        int fillMode, dotSize, borderStyle;
-    } styles[] = {{0, 0, 0}, {1, 3, 1}, {2, 7, 4}};
+    const Style styles[] = {{0, 0, 0}, {1, 3, 1}, {2, 7, 4}};
     for (const Case& c : cases) {
         for (const Style& st : styles) {
             FakePaintEnv env;
-            paintBusy(env.canvas_);
-            env.state_.foreColor = Red;
-            env.state_.fillColor = Green;
-            env.state_.fillMode = st.fillMode;
-            env.state_.dotSize = st.dotSize;
-            env.state_.borderStyle = st.borderStyle;
-            env.state_.fillStyle = Surface::FillCross;
+            prepare(env, st);
             const QImage before = env.canvas_.image().copy();
             auto tool = createFigureTool(c.tool, env);
             ASSERT_TRUE(tool);
@@ -169,17 +176,10 @@ TEST(FigureTools, CurvePlacesHandlesAndFinishesInCopyMode) {
 }
 
 TEST(FigureTools, PolygonFinishesWithoutPreviewRemains) {
-    struct Style {
-        int fillMode, borderStyle;
-    } styles[] = {{0, 0}, {1, 1}, {2, 2}};
+    const Style styles[] = {{0, 1, 0}, {1, 1, 1}, {2, 1, 2}};
     for (const Style& st : styles) {
         FakePaintEnv env;
-        paintBusy(env.canvas_);
-        env.state_.foreColor = Red;
-        env.state_.fillColor = Green;
-        env.state_.fillMode = st.fillMode;
-        env.state_.borderStyle = st.borderStyle;
-        env.state_.dotSize = 1;
+        prepare(env, st);
         const QImage before = env.canvas_.image().copy();
         PolygonTool tool(Tool::Polygon, env);
         env.tool = &tool;
