@@ -135,3 +135,15 @@ TEST_F(FigureWindow, AboutIsOwnedByThePaintWindow) {
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_TRUE(p.isEnabled());
 }
+
+TEST_F(FigureWindow, NewWhileZoomedReturnsToFullSizeFirst) {
+    frmPaint& p = open();
+    chooseTool(Tool::Zoom);
+    click({100, 100});
+    click({100, 100});
+    ASSERT_EQ(canvasSize(), QSize(469, 312));
+    action("mnuNew")->trigger();
+    EXPECT_EQ(canvasSize(), QSize(300, 200)) << "the picture's own size, not the zoomed view's";
+    EXPECT_FLOAT_EQ(p.state().zoom, 1.0f);
+    EXPECT_EQ(px(299, 199), qint64(Color::White));
+}
