@@ -35,17 +35,22 @@ QWidget* topLevel(const char* name) {
     return nullptr;
 }
 
+// Chooses the "personal" category and leaves the list (which fills the
+// picture list); returns the picture list.
+QComboBox* choosePersonal(MainWindowFixture& f) {
+    QComboBox* cat = f.list("BackCat");
+    MainWindowFixture::focus(cat);
+    cat->setCurrentIndex(4); // "personal"
+    f.leave();
+    return f.list("WispletBackImage");
+}
+
 TEST(MainWindowBackground, LeavingTheCategoryFillsThePictureListAndPickingFitsIt) {
     MainWindowFixture f;
     writeJpeg(f.app, "backgrounds/personal/a.jpg", {40, 20}, qRgb(255, 0, 0));
     writeJpeg(f.app, "backgrounds/personal/b.jpg", {10, 10}, qRgb(0, 0, 255));
     f.open();
-    QComboBox* cat = f.list("BackCat");
-    QComboBox* pics = f.list("WispletBackImage");
-
-    MainWindowFixture::focus(cat);
-    cat->setCurrentIndex(4); // "personal"
-    f.leave();
+    QComboBox* pics = choosePersonal(f);
     ASSERT_TRUE(waitUntil([&] { return pics->count() == 3; }));
     EXPECT_EQ(pics->itemText(0), QStringLiteral("None"));
     EXPECT_EQ(pics->itemText(1), QStringLiteral("a.jpg"));
@@ -220,11 +225,7 @@ TEST(MainWindowMenus, CustomizedShapesOpensThePaintWindowModallyAtTheBoxSize) {
 TEST(MainWindowMenus, APictureSavedInThePaintWindowAppearsInThePersonalList) {
     MainWindowFixture f;
     f.open();
-    QComboBox* cat = f.list("BackCat");
-    QComboBox* pics = f.list("WispletBackImage");
-    MainWindowFixture::focus(cat);
-    cat->setCurrentIndex(4); // "personal"
-    f.leave();
+    QComboBox* pics = choosePersonal(f);
     ASSERT_TRUE(waitUntil([&] { return pics->count() >= 1; }));
     const int before = pics->count();
     f.dialogs.inputAnswers = {QStringLiteral("test")};
