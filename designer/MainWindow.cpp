@@ -1,6 +1,6 @@
 #include "designer/MainWindow.h"
 
-#include "designer/AboutWindow.h"
+#include "platform/AboutWindow.h"
 #include "designer/LoadingWindow.h" // complete type for BackgroundLibrary's QPointer
 #include "designer/BackgroundLibrary.h"
 #include "designer/ColorText.h"

@@ -5,7 +5,7 @@
 // Every primitive is drawn aliased (exact pixels). In exclusive-or mode each
 // pixel the figure covers is XORed exactly once with the colour the figure
 // has there (pen on the outline, fill inside), so drawing the same figure
-// twice restores every pixel (see drawFigure).
+// twice restores every pixel (SurfaceXor.cpp).
 #include "platform/Surface.h"
 
 #include <QPainterPath>
@@ -135,51 +135,38 @@ QFont Surface::qfont() const {
 
 namespace {
 
-// Draws one figure in the surface's draw mode, aliased. Copy mode paints on
-// the image. Exclusive-or mode paints the figure on a transparent layer over
-// its bounds and XORs every covered pixel once with the colour the figure has
-// there, so outline and interior never cancel each other and drawing the same
-// figure twice restores every pixel.
-void drawFigure(QImage& img, int drawMode, const QRectF& bounds, const std::function<void(QPainter&)>& draw) {
-    if (drawMode != Surface::DrawXor) {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setRenderHint(QPainter::TextAntialiasing, true);
-        p.setBackgroundMode(Qt::TransparentMode);
-        draw(p);
-        return;
-    }
-    const QRect area = bounds.toAlignedRect().adjusted(-2, -2, 2, 2).intersected(img.rect());
-    if (area.isEmpty())
-        return;
-    QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
-    layer.fill(0);
-    {
-        QPainter p(&layer);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setRenderHint(QPainter::TextAntialiasing, false);
-        p.setBackgroundMode(Qt::TransparentMode);
-        p.translate(-area.left(), -area.top());
-        draw(p);
-    }
-    for (int y = 0; y < area.height(); ++y) {
-        const QRgb* src = reinterpret_cast<const QRgb*>(layer.constScanLine(y));
-        QRgb* dst = reinterpret_cast<QRgb*>(img.scanLine(area.top() + y)) + area.left();
-        for (int x = 0; x < area.width(); ++x)
-            if (qAlpha(src[x]) >= 128)
-                dst[x] ^= src[x] & 0x00FFFFFFu;
-    }
-}
-
 QRectF normalBox(double x1, double y1, double x2, double y2) {
     return QRectF(QPointF(std::min(x1, x2), std::min(y1, y2)), QPointF(std::max(x1, x2), std::max(y1, y2)));
 }
 
+// How far from its geometry a pen of this width can paint: half the width
+// for round caps and joins, the whole width for a miter at the toolkit's
+// default limit, and a pixel for rounding.
+double penReach(int penWidth) { return std::max(1, penWidth) + 1.0; }
+
 // Bounds of a figure with the pen's reach around it.
 QRectF reach(const QRectF& r, int penWidth) {
-    const double m = std::max(1, penWidth) / 2.0 + 1;
+    const double m = penReach(penWidth);
     return r.normalized().adjusted(-m, -m, m, m);
 }
+
+// An unfilled figure touches only a band around its lines; a filled one its
+// whole bounds.
+Surface::Coverage coverage(const QRectF& r, int penWidth, const QBrush& fill, QList<QPolygonF> lines) {
+    Surface::Coverage c;
+    c.bounds = reach(r, penWidth);
+    if (fill.style() == Qt::NoBrush) {
+        c.outline = std::move(lines);
+        c.reach = penReach(penWidth);
+    }
+    return c;
+}
+
+Surface::Coverage lineCoverage(const QRectF& r, int penWidth, QList<QPolygonF> lines) {
+    return coverage(r, penWidth, QBrush(Qt::NoBrush), std::move(lines));
+}
+
+QList<QPolygonF> pathLines(const QPainterPath& path) { return path.toSubpathPolygons(); }
 
 } // namespace
 
@@ -187,7 +174,8 @@ void Surface::line(double x1, double y1, double x2, double y2) { line(x1, y1, x2
 
 void Surface::line(double x1, double y1, double x2, double y2, ColorValue color) {
     const QPen p = pen(color);
-    drawFigure(image_, drawMode, reach(normalBox(x1, y1, x2, y2), drawWidth), [&](QPainter& g) {
+    const QPolygonF shaft({QPointF(x1, y1), QPointF(x2, y2)});
+    drawFigure(lineCoverage(normalBox(x1, y1, x2, y2), drawWidth, {shaft}), [&](QPainter& g) {
         if (x1 == x2 && y1 == y2) {
             QPen dot = p;
             dot.setStyle(Qt::SolidLine);
@@ -208,7 +196,9 @@ void Surface::box(double x1, double y1, double x2, double y2, ColorValue color) 
     const QRectF r = normalBox(x1, y1, x2, y2);
     const QPen p = pen(color);
     const QBrush b = fillBrush();
-    drawFigure(image_, drawMode, reach(r, drawWidth), [&](QPainter& g) {
+    const bool flat = r.width() == 0 || r.height() == 0;
+    const QPolygonF edges({r.topLeft(), r.topRight(), r.bottomRight(), r.bottomLeft(), r.topLeft()});
+    drawFigure(coverage(r, drawWidth, flat ? QBrush(Qt::NoBrush) : b, {edges}), [&](QPainter& g) {
         if (r.width() == 0 && r.height() == 0) {
             QPen dot = p;
             dot.setStyle(Qt::SolidLine);
@@ -244,6 +234,8 @@ void Surface::filledBox(double x1, double y1, double x2, double y2, ColorValue c
             const QRgb m = c & 0x00FFFFFFu;
             for (int x = l; x <= r; ++x)
                 row[x] ^= m;
+            if (trace)
+                trace->addRun(l, y, r - l + 1, m);
         } else {
             std::fill(row + l, row + r + 1, c);
         }
@@ -254,16 +246,21 @@ void Surface::circle(double cx, double cy, double radius, double aspect) { circl
 
 void Surface::circle(double cx, double cy, double radius, ColorValue color, double aspect) {
     radius = std::abs(radius);
-    if (!(aspect > 0) || !std::isfinite(aspect))
+    // Aspect 0 is an ellipse of no height and an infinite aspect one of no
+    // width: both are flat figures. Negative or NaN aspects mean a circle.
+    if (!(aspect >= 0))
         aspect = 1.0;
     double rx = radius, ry = radius;
     if (aspect < 1.0)
         ry = radius * aspect;
     else if (aspect > 1.0)
-        rx = radius / aspect;
+        rx = std::isfinite(aspect) ? radius / aspect : 0.0;
     const QPen p = pen(color);
     const QBrush b = fillBrush();
-    drawFigure(image_, drawMode, reach(QRectF(cx - rx, cy - ry, 2 * rx, 2 * ry), drawWidth), [&](QPainter& g) {
+    const QRectF r(cx - rx, cy - ry, 2 * rx, 2 * ry);
+    QPainterPath outline;
+    outline.addEllipse(r);
+    drawFigure(coverage(r, drawWidth, b, pathLines(outline)), [&](QPainter& g) {
         g.setPen(p);
         g.setBrush(b);
         if (rx == 0 && ry == 0) { // a circle of no size is a dot
@@ -271,6 +268,8 @@ void Surface::circle(double cx, double cy, double radius, ColorValue color, doub
             dot.setStyle(Qt::SolidLine);
             g.setPen(dot);
             g.drawPoint(QPointF(cx, cy));
+        } else if (rx == 0 || ry == 0) { // flat: the line across the box
+            g.drawLine(QPointF(cx - rx, cy - ry), QPointF(cx + rx, cy + ry));
         } else {
             g.drawEllipse(QPointF(cx, cy), rx, ry);
         }
@@ -281,7 +280,9 @@ void Surface::roundRect(int x1, int y1, int x2, int y2, int ew, int eh) {
     const QRectF r = normalBox(x1, y1, x2, y2);
     const QPen p = pen();
     const QBrush b = fillBrush();
-    drawFigure(image_, drawMode, reach(r, drawWidth), [&](QPainter& g) {
+    QPainterPath outline;
+    outline.addRoundedRect(r, std::max(0, ew) / 2.0, std::max(0, eh) / 2.0, Qt::AbsoluteSize);
+    drawFigure(coverage(r, drawWidth, b, pathLines(outline)), [&](QPainter& g) {
         g.setPen(p);
         g.setBrush(b);
         g.drawRoundedRect(r, std::max(0, ew) / 2.0, std::max(0, eh) / 2.0, Qt::AbsoluteSize);
@@ -293,7 +294,9 @@ void Surface::polygon(const QPolygon& points) {
         return;
     const QPen p = pen();
     const QBrush b = fillBrush();
-    drawFigure(image_, drawMode, reach(QRectF(points.boundingRect()), drawWidth), [&](QPainter& g) {
+    QPolygonF closed(points);
+    closed << closed.first();
+    drawFigure(coverage(QRectF(points.boundingRect()), drawWidth, b, {closed}), [&](QPainter& g) {
         g.setPen(p);
         g.setBrush(b);
         if (points.size() == 1)
@@ -307,13 +310,40 @@ void Surface::polyline(const QPolygon& points) {
     if (points.isEmpty())
         return;
     const QPen p = pen();
-    drawFigure(image_, drawMode, reach(QRectF(points.boundingRect()), drawWidth), [&](QPainter& g) {
+    drawFigure(lineCoverage(QRectF(points.boundingRect()), drawWidth, {QPolygonF(points)}), [&](QPainter& g) {
         g.setPen(p);
         if (points.size() == 1)
             g.drawPoint(points.first());
         else
             g.drawPolyline(points);
     });
+}
+
+void Surface::lines(const QVector<QLine>& segments) {
+    if (segments.isEmpty())
+        return;
+    QList<QPolygonF> outline;
+    QRectF bounds;
+    for (const QLine& l : segments) {
+        outline.append(QPolygonF({QPointF(l.p1()), QPointF(l.p2())}));
+        bounds |= normalBox(l.x1(), l.y1(), l.x2(), l.y2()).adjusted(0, 0, 1e-9, 1e-9);
+    }
+    const QPen p = pen();
+    drawFigure(lineCoverage(bounds, drawWidth, outline), [&](QPainter& g) {
+        QPen dot = p;
+        dot.setStyle(Qt::SolidLine);
+        for (const QLine& l : segments) {
+            if (l.p1() == l.p2()) {
+                g.setPen(dot);
+                g.drawPoint(l.p1());
+            } else {
+                g.setPen(p);
+                g.drawLine(l);
+            }
+        }
+    });
+    currentX = segments.last().x2();
+    currentY = segments.last().y2();
 }
 
 void Surface::bezier(const QPolygon& points) {
@@ -323,7 +353,7 @@ void Surface::bezier(const QPolygon& points) {
     for (int i = 1; i + 2 < points.size(); i += 3)
         path.cubicTo(points[i], points[i + 1], points[i + 2]);
     const QPen p = pen();
-    drawFigure(image_, drawMode, reach(path.boundingRect(), drawWidth), [&](QPainter& g) {
+    drawFigure(lineCoverage(path.boundingRect(), drawWidth, pathLines(path)), [&](QPainter& g) {
         g.setPen(p);
         g.setBrush(Qt::NoBrush);
         g.drawPath(path);
@@ -346,7 +376,7 @@ void Surface::print(const QString& text) {
     const QColor c = Color::toQColor(foreColor);
     // Italic overhang and underline may reach a little past the advance.
     const QRectF bounds(left - fm.height(), top, size.width() + 2 * fm.height(), size.height() + fm.descent());
-    drawFigure(image_, drawMode, bounds, [&](QPainter& g) {
+    drawFigure(Coverage{bounds, {}, 0}, [&](QPainter& g) {
         g.setFont(f);
         g.setPen(c);
         double y = top;

@@ -8,10 +8,35 @@
 #include "platform/Color.h"
 
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
 #include <functional>
+#include <vector>
+
+// What exclusive-or drawings changed on a surface: runs of pixels with the
+// value each run was XORed with. Surface::erase() XORs them once more, which
+// takes exactly those drawings away, as long as nothing was drawn over them
+// in copy mode meanwhile. The cost of recording and erasing follows the
+// pixels drawn, not the figure's bounding box.
+class XorTrace {
+public:
+    bool empty() const { return runs_.empty(); }
+    void clear() { runs_.clear(); }
+    // Pixels recorded; a pixel XORed twice counts twice.
+    qsizetype pixels() const;
+
+private:
+    friend class Surface;
+    struct Run {
+        int x, y, length;
+        QRgb mask; // the colour bits XORed into every pixel of the run
+    };
+    void add(int x, int y, QRgb mask) { addRun(x, y, 1, mask); }
+    void addRun(int x, int y, int length, QRgb mask);
+    std::vector<Run> runs_;
+};
 
 struct SurfaceFont {
     QString name = QStringLiteral("Arial");
@@ -76,6 +101,12 @@ public:
     int scaleMode = ScalePixels;
     bool autoSize = false;
     std::function<void()> onRefresh;
+    // While set, every exclusive-or drawing (primitives, pset, filledBox)
+    // also appends the pixels it changed to this trace.
+    XorTrace* trace = nullptr;
+    // XORs the pixels of a trace once more, removing what was recorded, and
+    // empties it. Runs outside the surface (after a resize) are skipped.
+    void erase(XorTrace& trace);
 
     // --- primitives (pen = foreColor/drawWidth/drawStyle, in drawMode) ---
     void line(double x1, double y1, double x2, double y2);
@@ -96,6 +127,10 @@ public:
     // Closed polygon: outline in the pen, interior in the fill style.
     void polygon(const QPolygon& points);
     void polyline(const QPolygon& points);
+    // Separate segments drawn as one figure in the pen (in exclusive-or mode
+    // a pixel where two of them meet changes once); a segment of no length
+    // is a dot. The text position moves to the last segment's end.
+    void lines(const QVector<QLine>& segments);
     // Cubic Bezier: 1 + 3n points (start, then control, control, end per piece).
     void bezier(const QPolygon& points);
     // Draw text at the text position in the font and pen colour; the text
@@ -115,8 +150,14 @@ public:
         if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
             return;
         QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        row[x] = drawMode == DrawXor ? (row[x] ^ (Color::toRgb(color) & 0x00FFFFFF)) | 0xFF000000u
-                                     : Color::toRgb(color);
+        if (drawMode != DrawXor) {
+            row[x] = Color::toRgb(color);
+            return;
+        }
+        const QRgb mask = Color::toRgb(color) & 0x00FFFFFFu;
+        row[x] = (row[x] ^ mask) | 0xFF000000u;
+        if (trace)
+            trace->add(x, y, mask);
     }
 
     // Flood fill by surface colour: every pixel 4-connected to (x, y) that has
@@ -146,6 +187,27 @@ public:
     QBrush fillBrush() const;
     QFont qfont() const;
 
+    // Where a figure drawn in exclusive-or mode can reach: everything lies
+    // in bounds; when the outline is given, everything also lies within
+    // reach pixels of its lines (an unfilled figure), and only that band is
+    // examined.
+    struct Coverage {
+        QRectF bounds;
+        QList<QPolygonF> outline;
+        double reach = 0;
+    };
+
 private:
+    // Draws one figure in the draw mode, aliased (SurfaceXor.cpp).
+    void drawFigure(const Coverage& coverage, const std::function<void(QPainter&)>& draw);
+    void drawXor(const Coverage& coverage, const std::function<void(QPainter&)>& draw);
+
     QImage image_;
+    // Exclusive-or drawing paints on this transparent layer of the image's
+    // size and XORs every covered pixel once with the colour the figure has
+    // there; the examined tiles are cleared again at once, so the layer is
+    // kept (allocated on first use) and never scanned whole.
+    QImage xorLayer_;
+    std::vector<unsigned char> tileMarks_;
+    std::vector<int> tiles_;
 };

@@ -1,7 +1,7 @@
 // The main window's background controls and the windows it opens: category
 // and picture lists, import and folder checks, export, About, help pages,
 // enlarged preview, side windows and exit.
-#include "designer/AboutWindow.h"
+#include "platform/AboutWindow.h"
 #include "designer/EnlargedPreview.h"
 #include "designer/ExportWindow.h"
 #include "designer/MainWindowHosts.h"

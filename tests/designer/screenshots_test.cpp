@@ -5,7 +5,7 @@
 // Files written (names as the user guide uses them): main-window.png,
 // background-library.png, shapes.png, brightness-contrast.png, export.png,
 // about.png.
-#include "designer/AboutWindow.h"
+#include "platform/AboutWindow.h"
 #include "designer/ExportWindow.h"
 #include "designer/MainWindowHosts.h"
 #include "imaging/BrightnessWindow.h"

@@ -1,4 +1,4 @@
-#include "designer/AboutWindow.h"
+#include "platform/AboutWindow.h"
 
 #include "platform/AppFolder.h"
 #include "platform/Dialogs.h"

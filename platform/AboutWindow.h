@@ -1,8 +1,9 @@
 #pragma once
 // The About window `frmAbout`: the supplied picture images/about.png with the
 // about text, "OK" (cmdOK: Enter and Esc press it) and "&System Info..."
-// (cmdSysInfo). Shown modally while the main window is disabled; however it
-// closes, it enables the main window again and deletes itself.
+// (cmdSysInfo). Shown modally while its owner (the main window or the paint
+// window) is disabled; however it closes, it enables the owner again and
+// deletes itself.
 #include <QDialog>
 #include <QImage>
 #include <QPointer>
@@ -16,7 +17,7 @@ const QStringList& SysInfoTools();
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    // owner: the main window (disabled by the caller); not the Qt parent.
+    // owner: the window that opened it (disabled by the caller); not the Qt parent.
     explicit frmAbout(QWidget* owner);
     ~frmAbout() override;
 
