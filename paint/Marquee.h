@@ -13,7 +13,7 @@ class Marquee {
 public:
     // Draws the outline of r (every pixel of the rectangle's edge, corners
     // inclusive) XORed with mask's RGB; a marquee already shown is taken off
-    // first. r must be normalised (QRect::normalized()).
+    // first. r must have left <= right and top <= bottom.
     void show(QImage& picture, const QRect& r, QRgb mask);
     // Takes the shown marquee off again; nothing when none is shown.
     void hide(QImage& picture);

@@ -5,13 +5,15 @@
 // the one copied here or one another program put there since) and falls back
 // to its own picture when the system clipboard holds none (text, or no
 // clipboard at all).
+#include "paint/PaintLayout.h"
+
 #include <QImage>
 
 class PaintClipboard {
 public:
     // The largest side a pasted picture keeps; larger pictures are cut to
     // their top-left part (the canvas never grows beyond this either).
-    static constexpr int MaxSide = 3333;
+    static constexpr int MaxSide = PaintLayout::MaxCanvasSide;
 
     // Keeps a copy of picture and puts it on the system clipboard.
     void copy(const QImage& picture);

@@ -1,6 +1,7 @@
 #include "paint/Selection.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -8,7 +9,11 @@ namespace {
 // The marquee lies one pixel outside the selection.
 QRect around(const QRect& inner) { return inner.adjusted(-1, -1, 1, 1); }
 
-QRect corners(QPoint a, QPoint b) { return QRect(a, b).normalized(); }
+// The rectangle with corners a and b, both inclusive, in any order.
+QRect corners(QPoint a, QPoint b) {
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
 
 } // namespace
 
@@ -215,9 +220,9 @@ void Selection::discard() {
     fresh_ = false;
     moving_ = false;
     selecting_ = false;
-    marquee_.hide(host_.canvas().image());
+    marquee_.forget();
     if (was)
-        changed();
+        host_.selectionChanged();
 }
 
 QImage Selection::composite() {

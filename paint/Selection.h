@@ -80,8 +80,9 @@ public:
     // A floating selection of picture at the canvas's top-left corner; a
     // shown selection is dropped first. A null picture does nothing.
     void paste(const QImage& picture);
-    // Hides the selection and its marquee without pasting it (Redo, New:
-    // call it before the canvas picture is replaced).
+    // Hides the selection without pasting it, for Redo and New, which
+    // replace the canvas picture (before or after this call): the marquee
+    // goes with the old picture and is forgotten.
     void discard();
 
     // --- state -----------------------------------------------------------
