@@ -100,6 +100,8 @@ public:
     // FinishFigure / RedrawPendingFigure of the current tool.
     virtual void FinishFigure() = 0;
     virtual void RedrawPendingFigure() = 0;
+    // state().foreColor / fillColor changed: the swatches show them.
+    virtual void colorsChanged() = 0;
     // Makes `index` the current tool as a button press would (runs the
     // tool-change handling when it changes).
     virtual void chooseTool(int index) = 0;

@@ -140,7 +140,7 @@ void TextBoxController::chooseFont() {
     c.drawMode = Surface::DrawXor;
     c.foreColor = s.foreColor ^ c.backColor;
     env_.RedrawPendingFigure();
-    // env_.colorsChanged(); PAINT1-PENDING
+    env_.colorsChanged();
     c.font.name = chosen->name;
     c.font.size = chosen->size;
     c.font.bold = chosen->bold;
