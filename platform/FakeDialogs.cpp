@@ -58,6 +58,7 @@ std::optional<ColorValue> FakeDialogs::chooseColor(QWidget*, std::optional<Color
 
 std::optional<FontChoice> FakeDialogs::chooseFont(QWidget*, const FontChoice& current) {
     shown.push_back({QStringLiteral("font"), current.name, QString()});
+    fontsOffered.push_back(current);
     return takeAnswer(fontAnswers);
 }
 

@@ -30,6 +30,7 @@ public:
     std::deque<MsgAnswer> messageAnswers;
 
     std::vector<Shown> shown; // every dialog shown, in order
+    std::vector<FontChoice> fontsOffered; // what each font dialog opened with
     // Texts of the message boxes shown, in order.
     QStringList messages() const;
 
