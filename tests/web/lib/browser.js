@@ -97,7 +97,9 @@ async function launch(options = {}) {
       return page;
     },
     setViewport: (v) => tab.setViewport(v),
-    async close() { await tab.close(); await server.close(); }
+    async close() {
+      try { await tab.close(); } finally { await server.close(); }
+    }
   };
 }
 

@@ -29,6 +29,8 @@ function missing(engine) {
 }
 
 const tmpDir = (kind) => fs.mkdtempSync(path.join(os.tmpdir(), `wisplet-${kind}-`));
+// A helper process of the browser may still be writing its caches for a moment.
+const removeDir = (dir) => fs.rmSync(dir, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
 async function chromium(o) {
@@ -46,7 +48,7 @@ async function chromium(o) {
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     screenshot: () => page.screenshot({ type: 'png' }),
     setViewport: (v) => page.setViewportSize(v),
-    close: async () => { await context.close().catch(() => {}); fs.rmSync(profile, { recursive: true, force: true }); }
+    close: async () => { await context.close().catch(() => {}); removeDir(profile); }
   };
 }
 
@@ -66,7 +68,7 @@ async function firefox(o) {
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     screenshot: async () => Buffer.from(await page.screenshot({ type: 'png' })),
     setViewport: (v) => page.setViewport(v),
-    close: async () => { await browser.close().catch(() => {}); fs.rmSync(profile, { recursive: true, force: true }); }
+    close: async () => { await browser.close().catch(() => {}); removeDir(profile); }
   };
 }
 
@@ -79,20 +81,26 @@ function freePort() {
   });
 }
 
-/** Starts Xvfb on a free display (or WISPLET_DISPLAY) and resolves to { display, stop() }. */
+/**
+ * Starts Xvfb and resolves to { display, stop() }: on the first free display
+ * from WISPLET_DISPLAY on when that is set, else on any free one Xvfb picks.
+ */
 function startXvfb() {
-  const fixed = process.env.WISPLET_DISPLAY;
   const args = ['-screen', '0', '3000x3000x24', '-nolisten', 'tcp', '-noreset'];
-  const x = spawn('/usr/bin/Xvfb', fixed ? [':' + fixed.replace(/^:/, '')].concat(args) : args.concat(['-displayfd', '3']),
+  let fixed = process.env.WISPLET_DISPLAY ? Number(process.env.WISPLET_DISPLAY.replace(/^:/, '')) : null;
+  while (fixed !== null && fs.existsSync(`/tmp/.X${fixed}-lock`)) fixed++;
+  const x = spawn('/usr/bin/Xvfb', fixed !== null ? [':' + fixed].concat(args) : args.concat(['-displayfd', '3']),
     { stdio: ['ignore', 'ignore', 'pipe', 'pipe'] });
   let err = '';
   x.stderr.on('data', (d) => { err += d; });
-  const stop = () => { if (x.exitCode === null) x.kill(); };
+  const stop = () => new Promise((r) => { if (x.exitCode !== null) r(); else { x.once('exit', r); x.kill(); } });
   return new Promise((resolve, reject) => {
     x.once('exit', (code) => reject(new Error(`Xvfb ended (${code}): ${err.trim()}`)));
-    const ready = (n) => resolve({ display: ':' + n, stop, pid: x.pid });
-    if (fixed) setTimeout(() => x.exitCode === null && ready(fixed.replace(/^:/, '')), 500);
-    else {
+    const ready = (n) => resolve({ display: ':' + n, stop });
+    if (fixed !== null) {
+      const wait = (i) => fs.existsSync(`/tmp/.X11-unix/X${fixed}`) || i > 100 ? ready(fixed) : setTimeout(() => wait(i + 1), 50);
+      wait(0);
+    } else {
       let out = '';
       x.stdio[3].on('data', (d) => { out += d; if (/\n/.test(out)) ready(out.trim()); });
     }
@@ -112,7 +120,11 @@ async function webkit(o) {
   const env = Object.assign({}, process.env, { DISPLAY: x.display, HOME: home, XDG_CONFIG_HOME: path.join(home, 'config'),
     XDG_CACHE_HOME: path.join(home, 'cache'), XDG_DATA_HOME: path.join(home, 'data'), GDK_BACKEND: 'x11', NO_AT_BRIDGE: '1' });
   const driver = spawn(ENGINES.webkit.binaries[0], ['--port=' + port, '--host=127.0.0.1'], { env, stdio: 'ignore' });
-  const stop = () => { if (driver.exitCode === null) driver.kill(); x.stop(); fs.rmSync(home, { recursive: true, force: true }); };
+  const stop = async () => {
+    if (driver.exitCode === null) { driver.kill(); await new Promise((r) => driver.once('exit', r)); }
+    await x.stop();
+    removeDir(home);
+  };
   let d;
   try {
     for (let i = 0; i < 50 && !d; i++) {
@@ -125,7 +137,7 @@ async function webkit(o) {
         await sleep(200);
       }
     }
-  } catch (e) { stop(); throw e; }
+  } catch (e) { await stop(); throw e; }
   const script = (fn) => `return (${fn}).apply(null, arguments)`;
   // The window's frame and tool bar take some room: size the window so that the page gets the viewport asked for.
   const setViewport = async (v) => {
