@@ -1,16 +1,17 @@
 'use strict';
-// The 62 content effects of wisplet.js in headless Chromium: hidden at the
-// start, shown and left untouched at the end, growing in between, and moving
-// in the direction each effect's name promises.
+// The 62 content effects of wisplet.js, in the engine named on the command
+// line: hidden at the start, shown and left untouched at the end, growing in
+// between, moving in the direction each effect's name promises, and starting
+// from a frame that looks exactly like the waiting box.
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { launch, sampleFolder, requireChromium } = require('./lib/browser');
+const { launch, sampleFolder, requireEngine } = require('./lib/browser');
 const { effectGrid } = require('./lib/pages');
 const { snapshot, mean } = require('./lib/sampling');
 
-requireChromium();
+requireEngine();
 
 const C = 'content', E = 'empty';
 // [effect, t, region as fractions of the content area [x0, y0, x1, y1], what it shows]
@@ -89,8 +90,7 @@ before(async () => {
   dir = sampleFolder();
   fs.writeFileSync(path.join(dir, 'grid.html'), grid.html);
   browser = await launch({ viewport: grid.viewport });
-  page = browser.context.pages()[0] || await browser.context.newPage();
-  await page.goto('file://' + path.join(dir, 'grid.html'));
+  page = await browser.open(path.join(dir, 'grid.html'));
   await page.evaluate(() => WriteWisplet.test.seekAll(0));
   names = await page.evaluate(() => WriteWisplet.effects);
   rects = await page.evaluate(() => WriteWisplet.test.boxes().map((b) => {
