@@ -84,7 +84,8 @@ bool canWorkIn(const QString& folder) {
 }
 
 QString defaultLocation() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/wisplet-designer");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/wisplet-designer");
 }
 
 SyncResult sync(const QString& installed, const QString& user, const QStringList& skip) {
@@ -95,7 +96,8 @@ SyncResult sync(const QString& installed, const QString& user, const QStringList
     const Hashes before = readManifest(manifestPath);
     Hashes after;
     const QDir root(installed);
-    QDirIterator it(installed, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    QDirIterator it(installed, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString src = it.next();
         const QString rel = root.relativeFilePath(src);
@@ -152,12 +154,13 @@ QString choose(const QString& exeFolder, const QString& user, const QStringList&
         return exeFolder;
     const SyncResult r = sync(exeFolder, user, skip);
     if (!r.ok && !QFileInfo(user).isDir()) {
-        qWarning("wisplet-designer: cannot make the folder %s; working in %s", qPrintable(user), qPrintable(exeFolder));
+        qWarning("wisplet-designer: cannot make the folder %s; working in %s", qPrintable(user),
+                 qPrintable(exeFolder));
         return exeFolder;
     }
     if (!r.failed.isEmpty())
-        qWarning("wisplet-designer: %lld supplied files could not be copied into %s", static_cast<long long>(r.failed.size()),
-                 qPrintable(user));
+        qWarning("wisplet-designer: %lld supplied files could not be copied into %s",
+                 static_cast<long long>(r.failed.size()), qPrintable(user));
     return user;
 }
 

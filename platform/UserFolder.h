@@ -26,11 +26,11 @@ bool canWorkIn(const QString& folder);
 QString defaultLocation();
 
 struct SyncResult {
-    bool ok = false;      // the per-user folder exists and its manifest was kept up to date
-    int added = 0;        // supplied files copied because the user had none of that name
-    int refreshed = 0;    // supplied files replaced by a newer installed version
-    int kept = 0;         // supplied files that differ from the installed ones and were left alone
-    QStringList failed;   // relative paths that could not be copied
+    bool ok = false;    // the per-user folder exists and its manifest was kept up to date
+    int added = 0;      // supplied files copied because the user had none of that name
+    int refreshed = 0;  // supplied files replaced by a newer installed version
+    int kept = 0;       // supplied files that differ from the installed ones and were left alone
+    QStringList failed; // relative paths that could not be copied
 };
 
 // Makes or completes `user` from the supplied tree in `installed`. Files named

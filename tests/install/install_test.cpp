@@ -29,8 +29,9 @@ struct Outcome {
     QString output; // standard output and error
 };
 
-Outcome run(const QString& program, const QStringList& args, const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
-        int timeoutMs = 120000) {
+Outcome run(const QString& program, const QStringList& args,
+            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+            int timeoutMs = 120000) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.setProcessChannelMode(QProcess::MergedChannels);
@@ -106,7 +107,8 @@ protected:
     // user's folder, then ends the program. Returns false on a timeout.
     bool startAndWaitForStartPage() {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "DISPLAY"})
+        for (const char* name :
+             {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR", "DISPLAY"})
             env.remove(name);
         env.insert("HOME", home());
         env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -119,9 +121,10 @@ protected:
             return false;
         const QString page = userFolder() + "/samples/preview.html";
         const QByteArray expected = StartPageText().toLatin1();
-        const bool written = QTest::qWaitFor([&] { return contents(page) == expected || p.state() == QProcess::NotRunning; },
-                                             90000) &&
-                             p.state() == QProcess::Running;
+        const bool written =
+            QTest::qWaitFor([&] { return contents(page) == expected || p.state() == QProcess::NotRunning; },
+                            60000) &&
+            p.state() == QProcess::Running;
         p.terminate();
         if (!p.waitForFinished(10000)) {
             p.kill();
@@ -143,7 +146,8 @@ TEST_F(Installed, LaysOutTheProgramItsTreeTheLauncherAndTheDesktopFiles) {
     for (const QString& rel : supplied)
         EXPECT_EQ(contents(appDir() + "/" + rel), contents(kResources + "/" + rel)) << qPrintable(rel);
     EXPECT_TRUE(QFileInfo(appDir() + "/backgrounds/personal").isDir());
-    EXPECT_FALSE(QFileInfo::exists(appDir() + "/samples/preview.html")) << "no working file from the build tree";
+    EXPECT_FALSE(QFileInfo::exists(appDir() + "/samples/preview.html"))
+        << "no working file from the build tree";
 
     const QString desktop = root() + "/usr/share/applications/" + kId + ".desktop";
     Outcome r = run("desktop-file-validate", {desktop});
@@ -167,7 +171,8 @@ TEST_F(Installed, LaysOutTheProgramItsTreeTheLauncherAndTheDesktopFiles) {
 
 TEST_F(Installed, StartsInAPerUserFolderMadeFromTheReadOnlyTreeAndKeepsTheUsersPictures) {
     ASSERT_EQ(run("chmod", {"-R", "a-w", root()}).exitCode, 0);
-    ASSERT_TRUE(startAndWaitForStartPage()) << "the start page never appeared in " << qPrintable(userFolder());
+    ASSERT_TRUE(startAndWaitForStartPage())
+        << "the start page never appeared in " << qPrintable(userFolder());
     for (const QString& rel : suppliedFiles())
         EXPECT_EQ(contents(userFolder() + "/" + rel), contents(kResources + "/" + rel)) << qPrintable(rel);
     EXPECT_FALSE(QFileInfo::exists(userFolder() + "/wisplet-designer")) << "the program itself is not copied";
@@ -188,9 +193,11 @@ TEST_F(Installed, StartsInAPerUserFolderMadeFromTheReadOnlyTreeAndKeepsTheUsersP
 
 TEST(Package, HoldsTheProgramTreeEntryAndIconAndNamesWhatTheProgramLinks) {
     QTemporaryDir out;
-    Outcome r = run(WISPLET_CPACK, {"-G", "DEB", "-B", out.path(), "--config", kBuild + "/CPackConfig.cmake"});
+    Outcome r =
+        run(WISPLET_CPACK, {"-G", "DEB", "-B", out.path(), "--config", kBuild + "/CPackConfig.cmake"});
     ASSERT_EQ(r.exitCode, 0) << qPrintable(r.output);
-    const QStringList debs = QDir(out.path()).entryList({"wisplet-designer_" WISPLET_VERSION "_*.deb"}, QDir::Files);
+    const QStringList debs =
+        QDir(out.path()).entryList({"wisplet-designer_" WISPLET_VERSION "_*.deb"}, QDir::Files);
     ASSERT_EQ(debs.size(), 1) << qPrintable(r.output);
     const QString deb = out.path() + "/" + debs.first();
 
@@ -230,7 +237,8 @@ TEST(Package, HoldsTheProgramTreeEntryAndIconAndNamesWhatTheProgramLinks) {
     r = run("objdump", {"-p", program});
     ASSERT_EQ(r.exitCode, 0) << qPrintable(r.output);
     QStringList needed;
-    static const QRegularExpression neededLine(QStringLiteral("^\\s*NEEDED\\s+(\\S+)$"), QRegularExpression::MultilineOption);
+    static const QRegularExpression neededLine(QStringLiteral("^\\s*NEEDED\\s+(\\S+)$"),
+                                               QRegularExpression::MultilineOption);
     for (auto m = neededLine.globalMatch(r.output); m.hasNext();)
         needed << m.next().captured(1);
     ASSERT_FALSE(needed.isEmpty());

@@ -60,7 +60,8 @@ TEST_F(Folders, FirstStartCopiesTheSuppliedTreeWithoutProgramOrMarker) {
 }
 
 TEST_F(Folders, CopiesAreWritableEvenFromAReadOnlyTree) {
-    QFile::setPermissions(installed() + "/help/Help.html", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(installed() + "/help/Help.html",
+                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     sync();
     EXPECT_TRUE(QFileInfo(user() + "/help/Help.html").isWritable());
 }
