@@ -66,6 +66,11 @@ QStringList suppliedFiles() {
     return files;
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
 // The Debian package that owns a library file, or empty. The dynamic loader
 // may name a file by another path than the package database does (/lib and
 // /usr/lib are one folder on Debian 12; links to versioned names).
@@ -181,14 +186,36 @@ TEST_F(Installed, StartsInAPerUserFolderMadeFromTheReadOnlyTreeAndKeepsTheUsersP
 
     const QString mine = userFolder() + "/backgrounds/personal/mine.jpg";
     const QByteArray picture = contents(kResources + "/backgrounds/images/sky.jpg");
-    {
-        QFile f(mine);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(picture);
-    }
+    ASSERT_TRUE(writeFile(mine, picture));
     ASSERT_TRUE(QFile::remove(userFolder() + "/samples/preview.html"));
     ASSERT_TRUE(startAndWaitForStartPage()) << "second start";
     EXPECT_EQ(contents(mine), picture) << "the user's picture is kept";
+}
+
+TEST_F(Installed, AnUpgradeRefreshesWhatTheUserLeftAloneAndKeepsTheRest) {
+    ASSERT_EQ(run("chmod", {"-R", "a-w", root()}).exitCode, 0);
+    ASSERT_TRUE(startAndWaitForStartPage());
+    const QString user = userFolder();
+    ASSERT_TRUE(writeFile(user + "/samples/sample1.html", "my own sample"));
+    ASSERT_TRUE(writeFile(user + "/backgrounds/personal/mine.jpg", "my picture"));
+    const QByteArray sky = contents(user + "/backgrounds/images/sky.jpg");
+
+    // The next version: a new help page, sample, library picture and border.
+    ASSERT_EQ(run("chmod", {"-R", "u+w", root()}).exitCode, 0);
+    for (const char* rel : {"help/Help.html", "samples/sample1.html", "backgrounds/images/sky.jpg",
+                            "backgrounds/borders/new-border.jpg"})
+        ASSERT_TRUE(writeFile(appDir() + "/" + rel, QByteArray("version 2 of ") + rel));
+    ASSERT_EQ(run("chmod", {"-R", "a-w", root()}).exitCode, 0);
+    ASSERT_TRUE(QFile::remove(user + "/samples/preview.html"));
+    ASSERT_TRUE(startAndWaitForStartPage());
+
+    EXPECT_EQ(contents(user + "/help/Help.html"), "version 2 of help/Help.html") << "unchanged: refreshed";
+    EXPECT_EQ(contents(user + "/samples/sample1.html"), "my own sample") << "the user's edit is kept";
+    EXPECT_EQ(contents(user + "/backgrounds/images/sky.jpg"), sky) << "the library is never replaced";
+    EXPECT_EQ(contents(user + "/backgrounds/borders/new-border.jpg"),
+              "version 2 of backgrounds/borders/new-border.jpg")
+        << "a new library picture is added";
+    EXPECT_EQ(contents(user + "/backgrounds/personal/mine.jpg"), "my picture");
 }
 
 TEST(Package, HoldsTheProgramTreeEntryAndIconAndNamesWhatTheProgramLinks) {
