@@ -17,7 +17,7 @@ namespace mdlFilter::detail {
 
 // Columns per band: progress and repaints happen between bands. Wide enough
 // that a band walks whole cache lines of every row.
-constexpr int BandColumns = 256;
+constexpr int BandColumns = 128;
 
 // Percentage of column n on the way to column x2 (integer division), kept
 // within 0..100: a rectangle ending at column 0 or left of it counts as

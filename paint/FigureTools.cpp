@@ -1,6 +1,7 @@
 // The figure tools' factory, with the two small tools that only call into
-// their modules: 14 Filter Brush (the filter tool under the pointer) and
-// 15 Zoom (a click zooms in, CTRL+click out).
+// their modules: 14 Filter Brush (the filter tool under the pointer; the
+// window pops the filter-tool menu up when it is chosen) and 15 Zoom (a
+// click zooms in, CTRL+click out).
 #include "paint/FigureTools.h"
 
 #include "paint/CurveTool.h"
@@ -9,11 +10,6 @@
 #include "paint/PaintEnv.h"
 #include "paint/PolygonTool.h"
 #include "paint/ZoomView.h"
-#include "platform/Canvas.h"
-
-#include <QCursor>
-#include <QMenu>
-#include <QWidget>
 
 namespace {
 
@@ -23,12 +19,6 @@ public:
 
     void press(const ToolEvent& e) override { apply(e); }
     void move(const ToolEvent& e) override { apply(e); }
-    // Choosing the tool pops the filter-tool menu up at the pointer.
-    void activated() override {
-        QWidget* window = env().window();
-        if (QMenu* menu = window ? window->findChild<QMenu*>(QStringLiteral("mnuTFilter")) : nullptr)
-            menu->popup(QCursor::pos());
-    }
 
 private:
     void apply(const ToolEvent& e) {

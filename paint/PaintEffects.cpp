@@ -8,7 +8,6 @@
 #include "platform/Canvas.h"
 #include "platform/Surface.h"
 
-#include <QStatusBar>
 #include <QWidget>
 #include <cmath>
 
@@ -39,20 +38,17 @@ private:
 };
 
 // While a long pixel loop holds the thread, update() paints nothing: each
-// refresh of the target repaints the canvas (and the selection) and the
-// status bar at once.
+// refresh of the target repaints the canvas (or the selection) at once. The
+// window repaints the status bar's progress itself.
 class SynchronousRepaint {
 public:
     SynchronousRepaint(PaintEnv& env, Surface& target) : target_(target), previous_(target.onRefresh) {
         QWidget* view = &target == &env.canvas() ? static_cast<QWidget*>(env.picPaint()) : env.picSelect();
-        QStatusBar* status = env.window() ? env.window()->findChild<QStatusBar*>() : nullptr;
-        target.onRefresh = [this, view, status] {
+        target.onRefresh = [this, view] {
             if (previous_)
                 previous_();
             if (view)
                 view->repaint();
-            if (status)
-                status->repaint();
         };
     }
     ~SynchronousRepaint() { target_.onRefresh = previous_; }

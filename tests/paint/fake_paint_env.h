@@ -77,6 +77,7 @@ struct FakePaintEnv : PaintEnv {
         if (tool)
             tool->redrawPending();
     }
+    void colorsChanged() override {}
     void chooseTool(int index) override { state_.tool = index; }
     void setActionEnabled(const char*, bool) override {}
     EffectHost& effectHost() override { return host_; }
