@@ -11,6 +11,7 @@
 #include "designer/Placeholders.h"
 #include "designer/PreviewPage.h"
 #include "designer/UpDown.h"
+#include "paint/PaintWindow.h"
 #include "platform/AppFolder.h"
 #include "platform/Dialogs.h"
 #include "shapes/DrawBorder.h"
@@ -291,8 +292,12 @@ void General::openPredefinedShapes() {
 }
 
 void General::openPaint() {
-    QDialog* paint = MakePaintPlaceholder(this);
-    paint->show();
+    GeneralPaintHost host(*this);
+    guarded("paint", [&] {
+        frmPaint window(host, this);
+        window.setEnabled(true);
+        window.exec();
+    });
 }
 
 void General::closeEvent(QCloseEvent* event) {

@@ -30,3 +30,12 @@ void GeneralShapesHost::setBoxSize(int width, int height) {
     main_.box("WispletHeight")->setText(QString::number(height));
     main_.background().FitBackground();
 }
+
+QString GeneralPaintHost::widthText() const { return main_.box("WispletWidth")->text(); }
+QString GeneralPaintHost::heightText() const { return main_.box("WispletHeight")->text(); }
+
+void GeneralPaintHost::pictureSaved() {
+    const auto* backCat = main_.findChild<QComboBox*>(QStringLiteral("BackCat"));
+    if (backCat && backCat->currentText() == QLatin1String("personal"))
+        main_.ReadBack(backCat->currentText());
+}

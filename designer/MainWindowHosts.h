@@ -2,6 +2,7 @@
 // What the side windows read and write in the main window, as the host
 // interfaces their folders declare.
 #include "imaging/BrightnessWindow.h"
+#include "paint/PaintHost.h"
 #include "shapes/ShapesHost.h"
 
 class General;
@@ -30,6 +31,19 @@ public:
     // Writes both boxes (their change handlers run) and refits the background
     // to the new size once.
     void setBoxSize(int width, int height) override;
+
+private:
+    General& main_;
+};
+
+// The paint window's view of the main window.
+class GeneralPaintHost : public PaintHost {
+public:
+    explicit GeneralPaintHost(General& main) : main_(main) {}
+    QString widthText() const override;
+    QString heightText() const override;
+    // Rebuilds the picture list when it shows the personal category.
+    void pictureSaved() override;
 
 private:
     General& main_;

@@ -20,15 +20,3 @@ QDialog* MakeEditorPlaceholder(QWidget* owner) {
     d->resize(640, 480);
     return d;
 }
-
-QDialog* MakePaintPlaceholder(QWidget* owner) {
-    QDialog* d = makeModal(owner, "frmPaint", QStringLiteral("Custom Shapes Editor"));
-    auto* layout = new QVBoxLayout(d);
-    auto* text = new QLabel(QStringLiteral("The custom shapes editor is not available yet."), d);
-    text->setObjectName(QStringLiteral("lblNotAvailable"));
-    layout->addWidget(text);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, d);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, d, &QDialog::accept);
-    layout->addWidget(buttons);
-    return d;
-}

@@ -1,5 +1,7 @@
 #include "paint/PaintHistory.h"
 
+#include "platform/AppError.h"
+
 void PaintHistory::reset(const QImage& picture) {
     Step first{picture, picture.width(), picture.height()};
     for (auto& s : slots_)
@@ -9,6 +11,8 @@ void PaintHistory::reset(const QImage& picture) {
 }
 
 void PaintHistory::record(const QImage& picture) {
+    if (picture.isNull())
+        throw AppError(7, QStringLiteral("Out of memory"));
     const int at = next(current_);
     slots_[size_t(at)] = Step{picture, picture.width(), picture.height()};
     current_ = at;

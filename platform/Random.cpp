@@ -19,10 +19,7 @@ void Random::fill(double* out, std::size_t count) {
         out[i] = double(engine_()) * 0x1p-32;
 }
 
-void Random::seed(std::uint32_t s) {
-    source_ = nullptr;
-    engine_.seed(s);
-}
+void Random::seed(std::uint32_t s) { engine_.seed(s); }
 
 void Random::reseedFromClock() {
     seed(static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));

@@ -13,13 +13,18 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <new>
 
 namespace {
 
 constexpr double PixelsPerPoint = 96.0 / 72.0;
 
+// Throws std::bad_alloc when the picture cannot be allocated, before
+// anything of the surface has changed.
 QImage blankImage(int w, int h, ColorValue back) {
     QImage img(std::max(1, w), std::max(1, h), QImage::Format_RGB32);
+    if (img.isNull())
+        throw std::bad_alloc();
     img.fill(Color::toRgb(back));
     return img;
 }

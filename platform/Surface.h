@@ -51,7 +51,8 @@ public:
     int scaleHeight() const { return scaleMode == ScaleTwips ? height() * 15 : height(); }
 
     // New size; the overlapping part is kept, new area takes the back colour.
-    // Sizes below 1 are taken as 1.
+    // Sizes below 1 are taken as 1. A size that cannot be allocated throws
+    // std::bad_alloc and leaves the surface as it was.
     void resize(int width, int height);
     // Fill with the back colour and move the text position to (0, 0).
     void clear();

@@ -28,7 +28,8 @@ QString picturePath(const QString& name) {
     return AppFolder::categoryFolder(QStringLiteral("personal")) + "/" + name + ".jpg";
 }
 
-Result savePicture(QWidget* parent, const QImage& picture) {
+Result savePicture(QWidget* parent, const QImage& picture,
+                   const std::function<void(const QString& reason)>& reportFailure) {
     const QString name = dialogs().inputBox(parent, QStringLiteral("Please enter your Image Name"), AppTitle, {});
     if (name.isEmpty())
         return Result::Cancelled;
@@ -59,6 +60,10 @@ Result savePicture(QWidget* parent, const QImage& picture) {
         reason = QString::fromLocal8Bit(e.what());
     }
     if (!reason.isNull()) {
+        if (reportFailure) {
+            reportFailure(reason);
+            return Result::Failed;
+        }
         dialogs().message(parent, QStringLiteral("Cannot save the image...\n\n") + reason, AppTitle,
                           MsgIcon::Critical);
         return Result::Failed;

@@ -2,6 +2,7 @@
 // Saving a shape picture into the background library's personal category.
 #include <QImage>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -27,6 +28,9 @@ QString picturePath(const QString& name);
 // Asks for the name (input box), checks it, asks before replacing an existing
 // picture, writes `picture` as a quality-100 JPEG and confirms with the
 // message titled "Save". Every question and message goes through dialogs().
-Result savePicture(QWidget* parent, const QImage& picture);
+// A write failure is reported by reportFailure(reason) when given (the
+// caller's own message), else by the shapes window's message.
+Result savePicture(QWidget* parent, const QImage& picture,
+                   const std::function<void(const QString& reason)>& reportFailure = nullptr);
 
 } // namespace ShapeSave

@@ -1,0 +1,189 @@
+// Paint program speed on a 2000 x 2000 canvas in the real window (offscreen):
+//  - a pencil or brush move: the handler's time and the area it repaints,
+//    against a plain QPainter::drawLine of the same segment on a QImage;
+//  - SetImageBuffer (no pixel copy), Undo and Redo, and the memory of the
+//    history ring after many drawn steps, in canvas copies;
+//  - a flood fill at 3333 x 3333.
+#include "paint/PaintHistory.h"
+#include "paint/PaintHost.h"
+#include "paint/PaintWindow.h"
+#include "platform/Canvas.h"
+#include "platform/FakeDialogs.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QSet>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+struct Host : PaintHost {
+    QString side = QStringLiteral("2000");
+    QString widthText() const override { return side; }
+    QString heightText() const override { return side; }
+    void pictureSaved() override {}
+};
+
+// Sums the area of every paint event the canvas receives.
+struct PaintMeter : QObject {
+    long long area = 0;
+    int events = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            for (const QRect& r : static_cast<QPaintEvent*>(e)->region())
+                area += (long long)r.width() * r.height();
+            ++events;
+        }
+        return false;
+    }
+};
+
+struct Window {
+    FakeDialogs dialogs;
+    Host host;
+    std::unique_ptr<frmPaint> w;
+    PaintMeter meter;
+    explicit Window(const char* side = "2000") {
+        host.side = QString::fromLatin1(side);
+        w = std::make_unique<frmPaint>(host);
+        w->resize(1200, 900);
+        w->show();
+        QApplication::processEvents();
+        w->picPaint()->installEventFilter(&meter);
+    }
+    ~Window() { w->state().changed = false; }
+    void mouse(QEvent::Type type, QPoint p, Qt::MouseButton b, Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(p), w->picPaint()->mapToGlobal(QPointF(p)), b, held, Qt::NoModifier);
+        QApplication::sendEvent(w->picPaint(), &e);
+    }
+};
+
+// One move per iteration along a zigzag of 20-pixel segments; the repaint is
+// run outside the timing and its area counted.
+void moves(benchmark::State& state, int tool) {
+    Window win;
+    win.w->chooseTool(tool);
+    win.w->state().dotSize = 3;
+    QApplication::processEvents();
+    QPoint p(500, 500);
+    win.mouse(QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+    QApplication::processEvents();
+    win.meter.area = 0;
+    win.meter.events = 0;
+    long long n = 0;
+    for (auto _ : state) {
+        p += QPoint((n % 2) ? 20 : -5, (n % 2) ? 7 : 20);
+        if (p.y() > 1900)
+            p.setY(100);
+        win.mouse(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton);
+        state.PauseTiming();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        ++n;
+    }
+    win.mouse(QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+    state.counters["painted_px_per_move"] = double(win.meter.area) / double(std::max<long long>(1, n));
+    state.counters["canvas_px"] = 2000.0 * 2000.0;
+}
+
+void BM_PencilMove_Window(benchmark::State& state) { moves(state, Tool::Pencil); }
+void BM_BrushMove_Window(benchmark::State& state) { moves(state, Tool::Brush); }
+
+// Peer: the same 20-pixel segment with a fresh QPainter on a QImage.
+void BM_DrawLine_QPainterPeer(benchmark::State& state) {
+    QImage img(2000, 2000, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPoint p(500, 500);
+    long long n = 0;
+    for (auto _ : state) {
+        const QPoint q = p + QPoint((n % 2) ? 20 : -5, (n % 2) ? 7 : 20);
+        QPainter painter(&img);
+        painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(p, q.y() > 1900 ? QPoint(q.x(), 100) : q);
+        p = q.y() > 1900 ? QPoint(q.x(), 100) : q;
+        ++n;
+    }
+    benchmark::DoNotOptimize(img.constBits());
+}
+
+void BM_SetImageBuffer(benchmark::State& state) {
+    Window win;
+    long long copied = 0;
+    for (auto _ : state) {
+        win.w->SetImageBuffer();
+        const auto& slot = win.w->history().slot(win.w->history().current());
+        copied += slot && slot->picture.constBits() != win.w->canvas().image().constBits();
+    }
+    state.counters["pixel_copies"] = double(copied);
+}
+
+void BM_UndoRedo(benchmark::State& state) {
+    Window win;
+    for (int i = 0; i < 10; ++i) {
+        win.w->canvas().line(0, i * 10, 1999, i * 10);
+        win.w->SetImageBuffer();
+    }
+    bool undo = true;
+    for (auto _ : state) {
+        if (undo)
+            win.w->Undo();
+        else
+            win.w->Redo();
+        undo = !undo;
+    }
+}
+
+// Twenty drawn steps, each changing the picture: how many distinct pixel
+// buffers the ring and the canvas hold, in canvas copies.
+void BM_HistoryMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        Window win;
+        for (int i = 0; i < 20; ++i) {
+            win.w->canvas().line(0, i, 1999, i);
+            win.w->SetImageBuffer();
+        }
+        win.w->canvas().line(0, 100, 1999, 100); // the canvas drawn on once more: detached
+        QSet<const uchar*> buffers;
+        for (int s = 0; s < PaintHistory::Slots; ++s)
+            if (const auto& slot = win.w->history().slot(s))
+                buffers.insert(slot->picture.constBits());
+        const int ring = int(buffers.size());
+        buffers.insert(win.w->canvas().image().constBits());
+        state.counters["ring_copies"] = ring;
+        state.counters["with_canvas"] = double(buffers.size());
+        state.counters["MB_per_copy"] = 2000.0 * 2000 * 4 / 1e6;
+    }
+}
+
+void BM_FloodFill3333(benchmark::State& state) {
+    Surface s(3333, 3333);
+    const ColorValue colours[] = {Color::rgb(255, 0, 0), Color::rgb(0, 0, 255)};
+    int i = 0;
+    for (auto _ : state) {
+        s.fillColor = colours[i++ & 1];
+        s.fillStyle = Surface::FillSolid;
+        s.floodFill(1666, 1666);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_PencilMove_Window)->Unit(benchmark::kMicrosecond)->Iterations(400);
+BENCHMARK(BM_BrushMove_Window)->Unit(benchmark::kMicrosecond)->Iterations(400);
+BENCHMARK(BM_DrawLine_QPainterPeer)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SetImageBuffer)->Unit(benchmark::kMicrosecond)->Iterations(200);
+BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(BM_HistoryMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_FloodFill3333)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
