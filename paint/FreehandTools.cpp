@@ -76,6 +76,14 @@ QRect SprayAirBrush(Surface& canvas, int x, int y, int size) {
 
 namespace {
 
+// The canvas in copy mode with the foreground colour as its pen.
+Surface& penInForeground(PaintEnv& env) {
+    Surface& c = env.canvas();
+    c.drawMode = Surface::DrawCopy;
+    c.foreColor = env.state().foreColor;
+    return c;
+}
+
 class PickColorTool : public PaintTool {
 public:
     using PaintTool::PaintTool;
@@ -111,8 +119,7 @@ public:
     void press(const ToolEvent& e) override {
         if (e.button != Qt::LeftButton)
             return;
-        Surface& c = env().canvas();
-        c.drawMode = Surface::DrawCopy;
+        Surface& c = penInForeground(env());
         c.fillColor = env().state().foreColor;
         c.fillStyle = env().state().fillStyle;
         c.floodFill(e.x, e.y);
@@ -126,10 +133,8 @@ public:
     void press(const ToolEvent& e) override {
         if (e.button != Qt::LeftButton)
             return;
-        Surface& c = env().canvas();
+        Surface& c = penInForeground(env());
         const int w = env().state().lineWidth();
-        c.drawMode = Surface::DrawCopy;
-        c.foreColor = env().state().foreColor;
         c.drawWidth = w;
         c.box(e.x, e.y, e.x, e.y);
         env().refreshCanvas(QRect(e.x - w, e.y - w, 2 * w + 1, 2 * w + 1));
@@ -151,9 +156,7 @@ public:
     void press(const ToolEvent& e) override {
         if (e.button != Qt::LeftButton)
             return;
-        Surface& c = env().canvas();
-        c.drawMode = Surface::DrawCopy;
-        c.foreColor = env().state().foreColor;
+        penInForeground(env());
         spray(e);
     }
     void move(const ToolEvent& e) override { spray(e); }

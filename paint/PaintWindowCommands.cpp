@@ -23,12 +23,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QToolButton>
 
 namespace {
 constexpr QSize DesignCanvas(415, 401); // 6225 x 6015 twips
-constexpr QSize DesignClient(760, 560);
+constexpr QSize MinClient(640, 500);     // room for the tool column, its panes and the colour bar
 } // namespace
 
 frmPaint::frmPaint(PaintHost& host, QWidget* parent)
@@ -47,12 +48,19 @@ frmPaint::frmPaint(PaintHost& host, QWidget* parent)
     wirePaintEffects(*menus_, *this);
     wirePaintEdit(*menus_, *this);
 
-    QSize want = DesignClient;
+    // The shortest window: 2800 twips with the classic frame counted in.
+    const int menuHeight = menuBar_->sizeHint().height();
+    setMinimumSize(320, menuHeight + (PaintLayout::MinWindowHeight - PaintLayout::FrameHeight) / 15);
+    openingSequence();
+    // Big enough for the canvas with its handles and the scroll bars' room,
+    // within the screen.
+    const int t = PaintLayout::TwipsPerPixel;
+    QSize want = MinClient.expandedTo(QSize(PaintLayout::ToolColumnWidth / t + canvas_.width() + 40,
+                                            canvas_.height() + PaintLayout::ColorBarHeight / t + 40));
+    want.rheight() += menuHeight;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         want = want.boundedTo(screen->availableSize() - QSize(40, 80));
-    setMinimumSize(320, PaintLayout::MinWindowHeight / PaintLayout::TwipsPerPixel);
     resize(want);
-    openingSequence();
 }
 
 frmPaint::~frmPaint() {

@@ -276,10 +276,8 @@ void frmPaint::Form_Resize() {
     const FormResult r = formResize(in);
     if (!r.laidOut)
         return;
-    if (r.windowHeight > in.windowHeight) {
-        resize(width(), height() + px(r.windowHeight - in.windowHeight));
-        return; // the resize lays the window out again
-    }
+    if (r.windowHeight > in.windowHeight)
+        return; // not shown yet: the window's minimum height keeps it from this once shown
     const int clientW = client_->width();
     fraTools_->setGeometry(0, 0, px(ToolColumnWidth), px(r.toolColumnHeight));
     fraColor_->setGeometry(0, px(r.colorBarTop), px(r.colorBarWidth) + 6, px(ColorBarHeight));
@@ -289,6 +287,7 @@ void frmPaint::Form_Resize() {
     if (r.vShown) {
         vscPaint_->setGeometry(px(r.vLeft), 0, px(ScrollBarSize), std::max(0, px(r.vHeight)));
         vscPaint_->setMaximum(r.vMax);
+        vscPaint_->setPageStep(std::max(1, (m.windowHeight - (r.hShown ? ScrollBarSize : 0) - 1850) / 10));
     } else {
         vscPaint_->setValue(0);
         vscPaint_->setMaximum(0);
@@ -297,6 +296,7 @@ void frmPaint::Form_Resize() {
     if (r.hShown) {
         hscPaint_->setGeometry(px(ToolColumnWidth), px(r.hTop), std::max(0, px(r.hWidth)), px(ScrollBarSize));
         hscPaint_->setMaximum(r.hMax);
+        hscPaint_->setPageStep(std::max(1, (m.windowWidth - (r.vShown ? ScrollBarSize : 0) - 1050) / 10));
     } else {
         hscPaint_->setValue(0);
         hscPaint_->setMaximum(0);

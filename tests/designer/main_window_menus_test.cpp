@@ -6,9 +6,12 @@
 #include "designer/ExportWindow.h"
 #include "designer/MainWindowHosts.h"
 #include "imaging/Jpeg.h"
+#include "paint/PaintMenus.h"
+#include "paint/PaintWindow.h"
 #include "tests/designer/main_window_fixture.h"
 
 #include <QCheckBox>
+#include <QAction>
 #include <QDialog>
 #include <QTimer>
 
@@ -32,17 +35,22 @@ QWidget* topLevel(const char* name) {
     return nullptr;
 }
 
+// Chooses the "personal" category and leaves the list (which fills the
+// picture list); returns the picture list.
+QComboBox* choosePersonal(MainWindowFixture& f) {
+    QComboBox* cat = f.list("BackCat");
+    MainWindowFixture::focus(cat);
+    cat->setCurrentIndex(4); // "personal"
+    f.leave();
+    return f.list("WispletBackImage");
+}
+
 TEST(MainWindowBackground, LeavingTheCategoryFillsThePictureListAndPickingFitsIt) {
     MainWindowFixture f;
     writeJpeg(f.app, "backgrounds/personal/a.jpg", {40, 20}, qRgb(255, 0, 0));
     writeJpeg(f.app, "backgrounds/personal/b.jpg", {10, 10}, qRgb(0, 0, 255));
     f.open();
-    QComboBox* cat = f.list("BackCat");
-    QComboBox* pics = f.list("WispletBackImage");
-
-    MainWindowFixture::focus(cat);
-    cat->setCurrentIndex(4); // "personal"
-    f.leave();
+    QComboBox* pics = choosePersonal(f);
     ASSERT_TRUE(waitUntil([&] { return pics->count() == 3; }));
     EXPECT_EQ(pics->itemText(0), QStringLiteral("None"));
     EXPECT_EQ(pics->itemText(1), QStringLiteral("a.jpg"));
@@ -193,15 +201,46 @@ TEST(MainWindowMenus, EnlargedPreviewWritesCurrentSettingsAndClosesWithTheMainWi
     EXPECT_TRUE(waitUntil([&] { return big.isNull() || !big->isVisible(); }, 2000));
 }
 
-TEST(MainWindowMenus, CustomizedShapesShowsThePaintStandIn) {
+TEST(MainWindowMenus, CustomizedShapesOpensThePaintWindowModallyAtTheBoxSize) {
     MainWindowFixture f;
-    General& w = f.open();
+    f.open();
+    f.box("WispletWidth")->setText("240");
+    f.box("WispletHeight")->setText("120");
+    QString title;
+    QSize canvas;
+    QTimer::singleShot(200, [&] {
+        auto* paint = qobject_cast<frmPaint*>(QApplication::activeModalWidget());
+        if (!paint)
+            return;
+        title = paint->windowTitle();
+        canvas = QSize(paint->canvas().width(), paint->canvas().height());
+        paint->close(); // untouched: no question
+    });
+    f.trigger("cs"); // returns when the window has closed
+    EXPECT_EQ(title, QStringLiteral("Customized shapes "));
+    EXPECT_EQ(canvas, QSize(240, 120));
+    EXPECT_TRUE(f.dialogs.messages().isEmpty());
+}
+
+TEST(MainWindowMenus, APictureSavedInThePaintWindowAppearsInThePersonalList) {
+    MainWindowFixture f;
+    f.open();
+    QComboBox* pics = choosePersonal(f);
+    ASSERT_TRUE(waitUntil([&] { return pics->count() >= 1; }));
+    const int before = pics->count();
+    f.dialogs.inputAnswers = {QStringLiteral("test")};
+    QTimer::singleShot(200, [&] {
+        auto* paint = qobject_cast<frmPaint*>(QApplication::activeModalWidget());
+        if (!paint)
+            return;
+        paint->canvas().filledBox(0, 0, 20, 20, Color::rgb(255, 0, 0));
+        paint->SetImageBuffer();
+        paint->menus().action(QStringLiteral("mnuSave"))->trigger();
+        paint->close();
+    });
     f.trigger("cs");
-    auto* paint = w.findChild<QDialog*>(QStringLiteral("frmPaint"));
-    ASSERT_NE(paint, nullptr);
-    EXPECT_TRUE(paint->isVisible());
-    EXPECT_TRUE(paint->isModal());
-    paint->close();
+    EXPECT_EQ(pics->count(), before + 1);
+    EXPECT_NE(pics->findText(QStringLiteral("test.jpg")), -1);
 }
 
 TEST(MainWindowMenus, EffectOpensBrightnessAndContrastModally) {

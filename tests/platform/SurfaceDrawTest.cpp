@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -275,3 +276,16 @@ TEST(SurfaceDraw, PrintMovesToTheNextLine) {
     EXPECT_EQ(s.textSize(QStringLiteral("a\nb")).height(), 2 * one.height());
     EXPECT_GT(s.textSize(QStringLiteral("WWWW")).width(), s.textSize(QStringLiteral("W")).width());
 }
+
+namespace {
+
+TEST(SurfaceSize, AResizeThatCannotBeAllocatedThrowsAndKeepsThePicture) {
+    Surface s(20, 10);
+    s.pset(3, 4, Color::rgb(255, 0, 0));
+    EXPECT_THROW(s.resize(1 << 30, 4), std::bad_alloc);
+    EXPECT_EQ(s.width(), 20);
+    EXPECT_EQ(s.height(), 10);
+    EXPECT_EQ(s.point(3, 4), qint64(Color::rgb(255, 0, 0)));
+}
+
+} // namespace
