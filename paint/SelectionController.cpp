@@ -6,9 +6,30 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPainter>
 #include <cmath>
 
 namespace {
+
+// A dotted frame just inside picSelect's edge, for a selection whose marquee
+// lies (partly) off the canvas, such as Select All or a large paste. It only
+// shows on the screen; the picture holds no trace of it.
+class SelectionEdge : public QWidget {
+public:
+    explicit SelectionEdge(QWidget* parent) : QWidget(parent) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAttribute(Qt::WA_NoSystemBackground);
+        setObjectName(QStringLiteral("picSelectEdge"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
 
 QPoint rounded(double x, double y) { return QPoint(int(std::nearbyint(x)), int(std::nearbyint(y))); }
 
@@ -41,6 +62,8 @@ void SelectionController::connectWidget() {
     if (!w)
         return;
     widgetConnected_ = true;
+    edge_ = new SelectionEdge(w);
+    edge_->hide();
     w->setFocusPolicy(Qt::NoFocus);
     w->setCursor(Qt::SizeAllCursor);
     connect(w, &SurfaceCanvas::mousePressed, this, &SelectionController::widgetPressed);
@@ -164,6 +187,10 @@ void SelectionController::selectionChanged() {
             w->move(sel_.pos());
             w->show();
             w->raise();
+            if (edge_) {
+                edge_->setGeometry(w->rect());
+                edge_->setVisible(!canvas().image().rect().contains(sel_.rect().adjusted(-1, -1, 1, 1)));
+            }
         } else {
             w->hide();
         }

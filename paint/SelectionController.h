@@ -11,6 +11,7 @@
 #include <QObject>
 
 class PaintEnv;
+class QWidget;
 struct CanvasMouse;
 
 class SelectionController : public QObject, public SelectionHost {
@@ -58,4 +59,5 @@ private:
     PaintClipboard clip_;
     Selection sel_;
     bool widgetConnected_ = false;
+    QWidget* edge_ = nullptr; // picSelect's own frame while the marquee is off the canvas
 };

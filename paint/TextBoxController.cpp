@@ -110,6 +110,7 @@ void TextBoxController::commit() {
     env_.refreshCanvas();
     env_.SetImageBuffer();
     focusCanvas();
+    env_.UpdateStatusBar(0, 0, 0, 0, false);
 }
 
 void TextBoxController::cancel() {
@@ -117,6 +118,7 @@ void TextBoxController::cancel() {
     if (QLineEdit* b = box())
         b->hide();
     focusCanvas();
+    env_.UpdateStatusBar(0, 0, 0, 0, false);
 }
 
 void TextBoxController::chooseFont() {

@@ -53,6 +53,7 @@ TEST_F(EditTest, ItemsAreEnabledExactlyWhileASelectionIsShown) {
         EXPECT_EQ(enabled(r.name), r.atStart) << r.name;
     env->dragSelect({10, 10}, {30, 30});
     EXPECT_TRUE(env->selectWidget->isVisible());
+    EXPECT_FALSE(env->selectWidget->findChild<QWidget*>(QStringLiteral("picSelectEdge"))->isVisible());
     EXPECT_EQ(env->selectWidget->geometry(), QRect(11, 11, 19, 19));
     for (const Row& r : rows)
         EXPECT_EQ(enabled(r.name), r.withSelection) << r.name;
@@ -109,6 +110,11 @@ TEST_F(EditTest, CropGivesTheSelectionsSizeAndOneStep) {
 
 TEST_F(EditTest, SelectAllThenDeleteGivesABlankCanvas) {
     trigger("mnuSelectAll");
+    // Its marquee lies outside the canvas: picSelect shows a frame of its own.
+    QWidget* edge = env->selectWidget->findChild<QWidget*>(QStringLiteral("picSelectEdge"));
+    ASSERT_NE(edge, nullptr);
+    EXPECT_TRUE(edge->isVisible());
+    EXPECT_TRUE(sameImage(env->surface.image(), before));
     trigger("mnuDelete");
     EXPECT_EQ(env->steps, 1);
     EXPECT_TRUE(paintedBounds(env->surface, Color::White).isEmpty());
