@@ -312,11 +312,14 @@
     };
   }
   // Ten horizontal bands: old bands slide out, new bands slide in, or both alternately.
+  // Band edges lie on whole pixels, so bands meet without a seam and each plate
+  // shows its part of the picture exactly where the box shows it.
   function slices(c, mode) {
-    var w = c.w, h = c.h, N = 10, bh = h / N, plates = [], pieces = [], lag = 0.03;
+    var w = c.w, h = c.h, N = 10, plates = [], pieces = [], lag = 0.03;
     for (var i = 0; i < N; i++) {
-      if (mode !== 'in') plates.push(c.plate(0, i * bh, w, bh));
-      if (mode !== 'out') { var p = c.piece(i); clip(p, inset(i * bh, 0, h - (i + 1) * bh, 0)); pieces.push(p); }
+      var y0 = Math.round(i * h / N), y1 = Math.round((i + 1) * h / N);
+      if (mode !== 'in') plates.push(c.plate(0, y0, w, y1 - y0));
+      if (mode !== 'out') { var p = c.piece(i); clip(p, inset(y0, 0, h - y1, 0)); pieces.push(p); }
     }
     return function (t) {
       for (var i = 0; i < N; i++) {
@@ -382,7 +385,8 @@
     var w = c.w, h = c.h, parts = PARTS[mode], pieces = [];
     parts.forEach(function (p, i) {
       var el = c.piece(i);
-      clip(el, inset(p[1] * h, (1 - p[2]) * w, (1 - p[3]) * h, p[0] * w));
+      // whole pixels, so the parts meet without a seam once in place
+      clip(el, inset(Math.round(p[1] * h), w - Math.round(p[2] * w), h - Math.round(p[3] * h), Math.round(p[0] * w)));
       pieces.push(el);
     });
     return function (t) {
