@@ -220,7 +220,7 @@ test('the first reveal frame looks exactly like the waiting box over a sharp pic
   const first = png.decode(await sharp.screenshot());
   const differ = [];
   boxes.forEach((r, e) => {
-    assert.ok(r.x >= 0 && r.y >= 0 && r.x + r.width <= waiting.width && r.y + r.height <= waiting.height, `box ${e} in view`);
+    assert.ok(r.x >= 0 && r.y >= 0 && r.x + r.width <= waiting.width && r.y + r.height <= waiting.height, `box ${e} in view: ${JSON.stringify([r, waiting.width, waiting.height])}`);
     let count = 0, worst = 0;
     for (let y = r.y; y < r.y + r.height; y++) for (let x = r.x; x < r.x + r.width; x++) {
       const i = (y * waiting.width + x) * 4;

@@ -382,16 +382,21 @@
     h: [[0, 0, 1, 0.5, -1, 0], [0, 0.5, 1, 1, 1, 0]]
   };
   function halves(c, mode) {
-    var w = c.w, h = c.h, parts = PARTS[mode], pieces = [];
+    var w = c.w, h = c.h, parts = PARTS[mode], pieces = [], starts = [];
+    // A part leaves the stage by at least its own reach: the start offset is
+    // never shorter than the distance from the part's far edge to the stage's.
+    function away(size, k, near, far) { return k < 0 ? -Math.max(-k * size, far) : k > 0 ? Math.max(k * size, size - near) : 0; }
     parts.forEach(function (p, i) {
       var el = c.piece(i);
       // whole pixels, so the parts meet without a seam once in place
-      clip(el, inset(Math.round(p[1] * h), w - Math.round(p[2] * w), h - Math.round(p[3] * h), Math.round(p[0] * w)));
+      var x0 = Math.round(p[0] * w), y0 = Math.round(p[1] * h), x1 = Math.round(p[2] * w), y1 = Math.round(p[3] * h);
+      clip(el, inset(y0, w - x1, h - y1, x0));
       pieces.push(el);
+      starts.push([away(w, p[4], x0, x1), away(h, p[5], y0, y1)]);
     });
     return function (t) {
       var u = 1 - smooth(t);
-      pieces.forEach(function (el, i) { el.style.transform = 'translate(' + r2(parts[i][4] * w * u) + 'px,' + r2(parts[i][5] * h * u) + 'px)'; });
+      pieces.forEach(function (el, i) { el.style.transform = 'translate(' + r2(starts[i][0] * u) + 'px,' + r2(starts[i][1] * u) + 'px)'; });
     };
   }
   // The box turns like a cube: the old face goes away to the left, the new one comes from the right.

@@ -86,7 +86,7 @@ function effectGrid(opts) {
     return `<div class="cell">${label}<div class="slot"><script>WriteWisplet(${call})</script></div></div>`;
   });
   const html = '<!DOCTYPE html><html><head><meta charset="utf-8"><script src="Wisplet_Files/wisplet.js"></script>' +
-    `<style>body{margin:${o.gap}px;background:${o.pageColor || '#fff'};font:12px Arial}` +
+    `<style>html{overflow:hidden}body{margin:${o.gap}px;background:${o.pageColor || '#fff'};font:12px Arial}` +
     `.cell{display:inline-block;vertical-align:top;width:${outer}px;margin:0 ${o.gap}px ${o.gap}px 0}` +
     `.slot{position:relative;height:${outerH}px}` +
     `.lbl{height:${labelH}px;white-space:nowrap;overflow:hidden;text-overflow:ellipsis}</style></head><body>` +
