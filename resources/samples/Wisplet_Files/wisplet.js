@@ -266,9 +266,16 @@
       el.setAttribute('x', x / w); el.setAttribute('y', y / h);
       el.setAttribute('width', width / w); el.setAttribute('height', height / h);
     }
+    // The reveal moves in steps, one per change of block size, and the fade
+    // keeps step with the blocks: between steps a frame changes nothing, so
+    // the engine need not filter the content again (the costly part).
+    var steps = 2 * (maxBlock - 1), shown = -1;
     return function (t) {
-      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * t - 1)));
-      c.content.style.opacity = String(r2(t));
+      var k = Math.round(t * steps);
+      if (k === shown) return;
+      shown = k;
+      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * k / steps - 1)));
+      c.content.style.opacity = String(r2(k / steps));
       if (b < 2) { c.content.style.removeProperty('filter'); return; }
       var half = Math.floor(b / 2);
       set(prim[0], half, half, 1, 1);
