@@ -205,6 +205,20 @@ test('no entrance ever makes the page overflow, scroll or shift', async () => {
   assert.deepEqual(failures, []);
 });
 
+test('an entrance inside a transformed container heads for its place without a jump', async () => {
+  const boxes = [1, 3, 4].map((e) => `<div style="height:80px"><script>WriteWisplet(${callArgs({ entrance: e, align: 'Center', width: 80, height: 40 })})</script></div>`);
+  const html = '<!DOCTYPE html><html><head><script src="Wisplet_Files/wisplet.js"></script></head><body style="margin:0">' +
+    `<div style="transform:translate(30px,20px);margin:40px 0 0 120px;width:500px">${boxes.join('')}</div></body></html>`;
+  const page = await open(write('transformed.html', html));
+  const at = await page.evaluate(() => [0, 1, 2].map((i) => [0.999, 1].map((t) => {
+    WriteWisplet.test.seek(i, t, 'entrance');
+    const r = WriteWisplet.test.boxes()[i].getBoundingClientRect();
+    return [Math.round(r.left), Math.round(r.top)];
+  })));
+  at.forEach(([near, end], i) => assert.ok(Math.abs(near[0] - end[0]) <= 1 && Math.abs(near[1] - end[1]) <= 1, `box ${i}: ${JSON.stringify(at[i])}`));
+  assert.deepEqual(at.map(([, end]) => end[0]), [120 + 30 + 250 - 40, 120 + 30 + 250 - 40, 120 + 30 + 250 - 40]);
+});
+
 test('reduced motion: no slide and a short fade instead of the effect', async (t) => {
   const call = `<script>WriteWisplet(${callArgs({ entrance: 0, effect: 24, duration: 5, content: 'Hi' })})</script>`;
   const reduced = await launch({ viewport: { width: 1000, height: 700 }, reducedMotion: true });

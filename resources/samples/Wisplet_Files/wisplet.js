@@ -559,7 +559,13 @@
     el.style.removeProperty('transform');
     var r = el.getBoundingClientRect(), a = this.anchor.getBoundingClientRect();
     var left = -Math.max(r.right, 0) - 1, up = -Math.max(r.bottom, 0) - 1;
+    // Where the box lands, from its anchor; under a transformed ancestor a fixed
+    // box is placed from that ancestor instead of the viewport, so the error of
+    // one trial placement is taken off.
     this.lift = [r.left - a.left, r.top - a.top];
+    this.fly();
+    var q = el.getBoundingClientRect();
+    this.lift[0] -= q.left - r.left; this.lift[1] -= q.top - r.top;
     switch (this.o.entrance) {
       case 1: return [left, 0, 1];
       case 2: return [0, up, 1];
