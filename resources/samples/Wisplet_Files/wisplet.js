@@ -26,8 +26,10 @@
  * Empty or malformed numbers fall back to the designer's defaults. The box
  * is inserted right after the calling <script> element (or before the table
  * that holds it, where a box cannot stand), floats over the page, and only
- * transforms, clip paths, masks, opacity and a filter are animated. After the
- * reveal the content is left untouched by any of them. Under the user's
+ * transforms, clip paths, masks, opacity and a filter are animated. While it
+ * enters, the box is fixed to the viewport, so sliding in from outside never
+ * gives the page a scroll bar or moves anything on it. After the reveal the
+ * content is left untouched by any of them. Under the user's
  * "reduce motion" preference there is no slide and every effect is a short fade.
  *
  * Test hook (inert unless called): WriteWisplet.test.pause(), .resume(),
