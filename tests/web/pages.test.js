@@ -173,6 +173,52 @@ test('entrances slide from outside the viewport to the aligned place', async () 
   assert.deepEqual(log.errors, []);
 });
 
+test('no entrance ever makes the page overflow, scroll or shift', async () => {
+  const aligns = ['Default', 'Left', 'Center', 'Right'];
+  const row = (e) => `<div class="row">${aligns.map((a) => `<div class="slot"><script>WriteWisplet(${callArgs({ entrance: e, align: a,
+    width: 80, height: 40, padOut: 5, borderStyle: 'solid', borderWidth: 2, borderColor: '#000000' })})</script></div>`).join('')}</div>`;
+  const grid = '<!DOCTYPE html><html><head><script src="Wisplet_Files/wisplet.js"></script><style>body{margin:0}' +
+    '.row{height:110px;margin:0 20px}.slot{height:27px}</style></head><body>' + [0, 1, 2, 3, 4].map(row).join('') +
+    '<div dir="rtl" class="row">' + row(3) + '</div></body></html>';
+  // the designer's preview page (quirks mode, a table filling the window) with a centred box, each entrance
+  const previews = [0, 1, 2, 3, 4].map((e) => previewPage(`<script>WriteWisplet(${callArgs({ entrance: e, align: 'Center', width: 300, height: 200 })})</script>`));
+  const failures = [];
+  for (const [name, html] of [['grid', grid]].concat(previews.map((h, e) => [`preview ${e}`, h]))) {
+    const page = await open(write('overflow.html', html));
+    const state = () => page.evaluate(() => {
+      const root = document.compatMode === 'BackCompat' ? document.body : document.documentElement, d = document.documentElement;
+      return { w: root.clientWidth, h: root.clientHeight, sw: Math.max(d.scrollWidth, document.body.scrollWidth),
+        sh: Math.max(d.scrollHeight, document.body.scrollHeight), x: scrollX, y: scrollY };
+    });
+    await page.evaluate(() => WriteWisplet.test.seekAll(1));
+    const still = await state(), lands = await page.evaluate(() => WriteWisplet.test.boxes().map((b) => b.getBoundingClientRect().left));
+    assert.ok(still.sw <= still.w && still.sh <= still.h, `${name}: the page itself fits: ${JSON.stringify(still)}`);
+    for (const t of [0, 0.02, 0.1, 0.25, 0.5, 0.75, 0.9, 0.98]) {
+      await page.evaluate((t) => WriteWisplet.test.seekAll(t, 'entrance'), t);
+      const s = await state();
+      if (s.sw > still.w || s.sh > still.h || s.w !== still.w || s.h !== still.h || s.x || s.y) failures.push(`${name} at ${t}: ${JSON.stringify(s)}`);
+    }
+    await page.evaluate(() => WriteWisplet.test.seekAll(1));
+    const again = await page.evaluate(() => WriteWisplet.test.boxes().map((b) => b.getBoundingClientRect().left));
+    assert.deepEqual(again, lands, `${name}: every box lands where it stood`);
+  }
+  assert.deepEqual(failures, []);
+});
+
+test('an entrance inside a transformed container heads for its place without a jump', async () => {
+  const boxes = [1, 3, 4].map((e) => `<div style="height:80px"><script>WriteWisplet(${callArgs({ entrance: e, align: 'Center', width: 80, height: 40 })})</script></div>`);
+  const html = '<!DOCTYPE html><html><head><script src="Wisplet_Files/wisplet.js"></script></head><body style="margin:0">' +
+    `<div style="transform:translate(30px,20px);margin:40px 0 0 120px;width:500px">${boxes.join('')}</div></body></html>`;
+  const page = await open(write('transformed.html', html));
+  const at = await page.evaluate(() => [0, 1, 2].map((i) => [0.999, 1].map((t) => {
+    WriteWisplet.test.seek(i, t, 'entrance');
+    const r = WriteWisplet.test.boxes()[i].getBoundingClientRect();
+    return [Math.round(r.left), Math.round(r.top)];
+  })));
+  at.forEach(([near, end], i) => assert.ok(Math.abs(near[0] - end[0]) <= 1 && Math.abs(near[1] - end[1]) <= 1, `box ${i}: ${JSON.stringify(at[i])}`));
+  assert.deepEqual(at.map(([, end]) => end[0]), [120 + 30 + 250 - 40, 120 + 30 + 250 - 40, 120 + 30 + 250 - 40]);
+});
+
 test('reduced motion: no slide and a short fade instead of the effect', async (t) => {
   const call = `<script>WriteWisplet(${callArgs({ entrance: 0, effect: 24, duration: 5, content: 'Hi' })})</script>`;
   const reduced = await launch({ viewport: { width: 1000, height: 700 }, reducedMotion: true });

@@ -26,8 +26,10 @@
  * Empty or malformed numbers fall back to the designer's defaults. The box
  * is inserted right after the calling <script> element (or before the table
  * that holds it, where a box cannot stand), floats over the page, and only
- * transforms, clip paths, masks, opacity and a filter are animated. After the
- * reveal the content is left untouched by any of them. Under the user's
+ * transforms, clip paths, masks, opacity and a filter are animated. While it
+ * enters, the box is fixed to the viewport, so sliding in from outside never
+ * gives the page a scroll bar or moves anything on it. After the reveal the
+ * content is left untouched by any of them. Under the user's
  * "reduce motion" preference there is no slide and every effect is a short fade.
  *
  * Test hook (inert unless called): WriteWisplet.test.pause(), .resume(),
@@ -266,9 +268,16 @@
       el.setAttribute('x', x / w); el.setAttribute('y', y / h);
       el.setAttribute('width', width / w); el.setAttribute('height', height / h);
     }
+    // The reveal moves in steps, one per change of block size, and the fade
+    // keeps step with the blocks: between steps a frame changes nothing, so
+    // the engine need not filter the content again (the costly part).
+    var steps = 2 * (maxBlock - 1), shown = -1;
     return function (t) {
-      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * t - 1)));
-      c.content.style.opacity = String(r2(t));
+      var k = Math.round(t * steps);
+      if (k === shown) return;
+      shown = k;
+      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * k / steps - 1)));
+      c.content.style.opacity = String(r2(k / steps));
       if (b < 2) { c.content.style.removeProperty('filter'); return; }
       var half = Math.floor(b / 2);
       set(prim[0], half, half, 1, 1);
@@ -312,11 +321,14 @@
     };
   }
   // Ten horizontal bands: old bands slide out, new bands slide in, or both alternately.
+  // Band edges lie on whole pixels, so bands meet without a seam and each plate
+  // shows its part of the picture exactly where the box shows it.
   function slices(c, mode) {
-    var w = c.w, h = c.h, N = 10, bh = h / N, plates = [], pieces = [], lag = 0.03;
+    var w = c.w, h = c.h, N = 10, plates = [], pieces = [], lag = 0.03;
     for (var i = 0; i < N; i++) {
-      if (mode !== 'in') plates.push(c.plate(0, i * bh, w, bh));
-      if (mode !== 'out') { var p = c.piece(i); clip(p, inset(i * bh, 0, h - (i + 1) * bh, 0)); pieces.push(p); }
+      var y0 = Math.round(i * h / N), y1 = Math.round((i + 1) * h / N);
+      if (mode !== 'in') plates.push(c.plate(0, y0, w, y1 - y0));
+      if (mode !== 'out') { var p = c.piece(i); clip(p, inset(y0, 0, h - y1, 0)); pieces.push(p); }
     }
     return function (t) {
       for (var i = 0; i < N; i++) {
@@ -379,15 +391,21 @@
     h: [[0, 0, 1, 0.5, -1, 0], [0, 0.5, 1, 1, 1, 0]]
   };
   function halves(c, mode) {
-    var w = c.w, h = c.h, parts = PARTS[mode], pieces = [];
+    var w = c.w, h = c.h, parts = PARTS[mode], pieces = [], starts = [];
+    // A part leaves the stage by at least its own reach: the start offset is
+    // never shorter than the distance from the part's far edge to the stage's.
+    function away(size, k, near, far) { return k < 0 ? -Math.max(-k * size, far) : k > 0 ? Math.max(k * size, size - near) : 0; }
     parts.forEach(function (p, i) {
       var el = c.piece(i);
-      clip(el, inset(p[1] * h, (1 - p[2]) * w, (1 - p[3]) * h, p[0] * w));
+      // whole pixels, so the parts meet without a seam once in place
+      var x0 = Math.round(p[0] * w), y0 = Math.round(p[1] * h), x1 = Math.round(p[2] * w), y1 = Math.round(p[3] * h);
+      clip(el, inset(y0, w - x1, h - y1, x0));
       pieces.push(el);
+      starts.push([away(w, p[4], x0, x1), away(h, p[5], y0, y1)]);
     });
     return function (t) {
       var u = 1 - smooth(t);
-      pieces.forEach(function (el, i) { el.style.transform = 'translate(' + r2(parts[i][4] * w * u) + 'px,' + r2(parts[i][5] * h * u) + 'px)'; });
+      pieces.forEach(function (el, i) { el.style.transform = 'translate(' + r2(starts[i][0] * u) + 'px,' + r2(starts[i][1] * u) + 'px)'; });
     };
   }
   // The box turns like a cube: the old face goes away to the left, the new one comes from the right.
@@ -543,7 +561,13 @@
     el.style.removeProperty('transform');
     var r = el.getBoundingClientRect(), a = this.anchor.getBoundingClientRect();
     var left = -Math.max(r.right, 0) - 1, up = -Math.max(r.bottom, 0) - 1;
+    // Where the box lands, from its anchor; under a transformed ancestor a fixed
+    // box is placed from that ancestor instead of the viewport, so the error of
+    // one trial placement is taken off.
     this.lift = [r.left - a.left, r.top - a.top];
+    this.fly();
+    var q = el.getBoundingClientRect();
+    this.lift[0] -= q.left - r.left; this.lift[1] -= q.top - r.top;
     switch (this.o.entrance) {
       case 1: return [left, 0, 1];
       case 2: return [0, up, 1];

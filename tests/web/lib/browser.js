@@ -96,7 +96,10 @@ async function launch(options = {}) {
       await tab.goto(page.url);
       return page;
     },
-    setViewport: (v) => tab.setViewport(v),
+    async setViewport(v) {
+      await tab.setViewport(v);
+      await page.waitFor((v) => innerWidth === v.width && innerHeight === v.height, v, 3000);
+    },
     async close() {
       try { await tab.close(); } finally { await server.close(); }
     }
