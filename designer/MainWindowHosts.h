@@ -1,6 +1,7 @@
 #pragma once
 // What the side windows read and write in the main window, as the host
 // interfaces their folders declare.
+#include "editor/EditorHost.h"
 #include "imaging/BrightnessWindow.h"
 #include "shapes/ShapesHost.h"
 
@@ -30,6 +31,17 @@ public:
     // Writes both boxes (their change handlers run) and refits the background
     // to the new size once.
     void setBoxSize(int width, int height) override;
+
+private:
+    General& main_;
+};
+
+// The content editor's view of the main window.
+class GeneralEditorHost : public EditorHost {
+public:
+    explicit GeneralEditorHost(General& main) : main_(main) {}
+    EditorFields fields() const override;
+    void setContentHtml(const QString& html) override;
 
 private:
     General& main_;

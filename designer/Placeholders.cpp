@@ -15,12 +15,6 @@ QDialog* makeModal(QWidget* owner, const char* name, const QString& title) {
 }
 } // namespace
 
-QDialog* MakeEditorPlaceholder(QWidget* owner) {
-    QDialog* d = makeModal(owner, "AdvencedEditor", QStringLiteral(" HTML Advanced Editor"));
-    d->resize(640, 480);
-    return d;
-}
-
 QDialog* MakePaintPlaceholder(QWidget* owner) {
     QDialog* d = makeModal(owner, "frmPaint", QStringLiteral("Custom Shapes Editor"));
     auto* layout = new QVBoxLayout(d);
