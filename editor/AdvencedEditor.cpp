@@ -260,8 +260,8 @@ void AdvencedEditor::viewSource() {
         buttons_.value(QStringLiteral("ViewSource"))->hide();
         setDesignControlsEnabled(false);
         view_->widget()->hide();
-        sourceShown_ = *html;
         source_->setPlainText(*html);
+        sourceShown_ = source_->toPlainText(); // as the box gives it back (line ends as LF)
         source_->show();
         source_->setFocus();
     }));

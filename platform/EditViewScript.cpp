@@ -66,8 +66,8 @@ function replaceNode(node, html) {
   document.execCommand(html ? 'insertHTML' : 'delete', false, html);
 }
 
-// Where a comment sits on screen: the first visible character or element after
-// it, else the last one before it, else its parent's corner.
+// Where a comment sits on screen: above the first visible character or element
+// after it, else below the last one before it, else at its parent's corner.
 function spotOf(c) {
   const r = document.createRange();
   const near = (n, after) => {
@@ -77,11 +77,11 @@ function spotOf(c) {
       r.setStart(n, i);
       r.setEnd(n, i + 1);
       const b = r.getBoundingClientRect();
-      return b.height ? {x: after ? b.left : b.right, y: b.top} : null;
+      return b.height ? {x: after ? b.left : b.right, y: after ? b.top - 12 : b.bottom + 1} : null;
     }
     if (n.nodeType !== 1) return null;
     const b = n.getBoundingClientRect();
-    return b.height ? {x: after ? b.left : b.right, y: b.top} : null;
+    return b.height ? {x: after ? b.left : b.right, y: after ? b.top - 12 : b.bottom + 1} : null;
   };
   for (let n = c.nextSibling; n; n = n.nextSibling) { const p = near(n, true); if (p) return p; }
   for (let n = c.previousSibling; n; n = n.previousSibling) { const p = near(n, false); if (p) return p; }
@@ -107,11 +107,11 @@ function placeMarks() {
     const m = document.createElement('span');
     const text = c.data.replace(/^[-\s]+|[-\s]+$/g, '') || 'comment';
     m.textContent = '\u2039!\u203A ' + (text.length > 28 ? text.slice(0, 27) + '\u2026' : text);
-    m.style.cssText = 'position:absolute;white-space:nowrap;font:bold 9px/11px Arial,sans-serif;' +
+    m.style.cssText = 'position:absolute;white-space:nowrap;font:bold 8px/10px Arial,sans-serif;' +
                       'color:#5a4600;background:#ffe680;border:1px solid #c8a000;border-radius:2px;' +
                       'padding:0 3px;opacity:.92';
     m.style.left = Math.max(0, rect.x + scrollX) + 'px';
-    m.style.top = Math.max(0, rect.y + scrollY - 13) + 'px';
+    m.style.top = Math.max(0, rect.y + scrollY) + 'px';
     box.appendChild(m);
   }
 }
