@@ -22,6 +22,51 @@ const OUTLINES = 'table, td, th { outline: 1px dotted #8c96aa; outline-offset: -
                  ' img, hr { outline: 1px dashed #8c96aa; }';
 const SIZES = [8, 10, 12, 14, 18, 24, 36];
 
+function countComments() {
+  const w = document.createTreeWalker(document.body || document.documentElement, NodeFilter.SHOW_COMMENT);
+  let n = 0;
+  while (w.nextNode()) n++;
+  return n;
+}
+
+const BLOCK = /<(table|hr|p|div|ul|ol|li|h[1-6]|blockquote|pre|center|form)\b/i;
+
+// Whether the caret's block holds only comments and blanks before the caret
+// (and at least one comment).
+function onlyCommentsBefore(caret) {
+  let block = caret.startContainer.nodeType === 1 ? caret.startContainer : caret.startContainer.parentNode;
+  while (block && block !== document.body && getComputedStyle(block).display === 'inline') block = block.parentNode;
+  if (!block) return false;
+  const r = document.createRange();
+  r.setStart(block, 0);
+  r.setEnd(caret.startContainer, caret.startOffset);
+  const part = r.cloneContents();
+  if (/[^ \t\r\n]/.test(part.textContent) || part.querySelector('img,br,hr,table,input,iframe,object')) return false;
+  const w = document.createTreeWalker(part, NodeFilter.SHOW_COMMENT);
+  return !!w.nextNode();
+}
+
+// Move the caret past the first visible character after it when that is a
+// no-break space (the blank the template puts behind the start marker).
+function stepPastBlank(s) {
+  const caret = s.getRangeAt(0);
+  const w = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
+  for (let n; (n = w.nextNode());) {
+    const inside = n === caret.startContainer;
+    if (!inside && caret.comparePoint(n, 0) < 0) continue;
+    const from = inside ? caret.startOffset : 0;
+    const i = n.data.slice(from).search(/[^ \t\r\n]/);
+    if (i < 0) continue;
+    if (n.data[from + i] !== '\u00a0') return;
+    const r = document.createRange();
+    r.setStart(n, from + i + 1);
+    r.collapse(true);
+    s.removeAllRanges();
+    s.addRange(r);
+    return;
+  }
+}
+
 function firstComment() {
   const w = document.createTreeWalker(document.body || document.documentElement, NodeFilter.SHOW_COMMENT);
   return w.nextNode();
@@ -140,9 +185,21 @@ const lib = {
     sheet.replaceSync(on ? OUTLINES : '');
     placeMarks();
   },
+  // The engine moves a block (a table, a rule) out of the inline elements
+  // around the caret; with nothing but comments before the caret it goes in
+  // front of them, and a part that held only comments may be dropped. The
+  // caret then steps past the blank that follows the comments; a comment lost
+  // all the same undoes the insertion.
   insert(html) {
-    ensureSelection();
+    const s = ensureSelection();
+    if (BLOCK.test(html) && s.rangeCount && s.isCollapsed && onlyCommentsBefore(s.getRangeAt(0)))
+      stepPastBlank(s);
+    const before = countComments();
     document.execCommand('insertHTML', false, html);
+    if (countComments() >= before) return;
+    document.execCommand('undo');
+    document.execCommand('insertHTML', false, '&nbsp;' + html);
+    if (countComments() < before) document.execCommand('undo');
   },
   command(name, value) {
     ensureSelection();
