@@ -1,6 +1,8 @@
 // Scripted dialogs and shell for tests.
 #include "platform/FakeDialogs.h"
 
+#include <QUrl>
+
 #include <QFileInfo>
 
 namespace {
@@ -96,6 +98,11 @@ CopyResult FakeShell::copyFile(QWidget* parent, const QString& source, const QSt
     if (failCopies)
         return CopyResult::Failed;
     return Shell::copyFile(parent, source, destination);
+}
+
+bool FakeShell::openUrl(const QUrl& url) {
+    openedUrls << url.toString();
+    return true;
 }
 
 bool FakeShell::openDocument(const QString& path) {

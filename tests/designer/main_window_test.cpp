@@ -1,6 +1,6 @@
 // The main window driven through its real controls: start values, layout,
 // key filter, preview refresh rules and the colour pickers.
-#include "designer/ColorText.h"
+#include "platform/ColorText.h"
 #include "designer/EnlargedPreview.h"
 #include "designer/PreviewPage.h"
 #include "tests/designer/main_window_fixture.h"
