@@ -14,8 +14,8 @@
 //  - Left release (only while pressed): end <- the point rounded, release(),
 //    pressed <- false, SetImageBuffer() when recordsOnRelease(), then
 //    UpdateStatusBar(0, 0, 0, 0, false).
-//  - Double-click and Enter on the canvas: finish(). Every key release also
-//    reaches keyRelease() first.
+//  - Double-click: doubleClick(), then finish(). Key release: keyRelease(),
+//    then finish() for Enter.
 //  - Tool change: finish() of the old tool, deactivated(), the new tool's
 //    activated(), the option panes of panes(), the cursor of cursorFile().
 // Any exception a tool throws from press() is reported with error code 4, from

@@ -183,6 +183,7 @@ private:
     std::array<PaintWidgets::ColorCell*, 26> lblColor_{};
     QFrame* sta_ = nullptr;
     std::array<QLabel*, 3> panels_{};
+    QFrame* canvasEdge_ = nullptr;
     SurfaceCanvas* picPaint_ = nullptr;
     QScrollBar* hscPaint_ = nullptr;
     QScrollBar* vscPaint_ = nullptr;

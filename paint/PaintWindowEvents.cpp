@@ -118,7 +118,9 @@ void frmPaint::RedrawPendingFigure() {
 void frmPaint::refreshCanvas(const QRect& area) {
     if (!picPaint_)
         return;
-    if (area.isNull())
+    if (picPaint_->size() != QSize(canvas_.width(), canvas_.height()))
+        picPaint_->syncToSurface(); // the picture changed size (an effect): repaints all
+    else if (area.isNull())
         picPaint_->update();
     else
         picPaint_->update(area);

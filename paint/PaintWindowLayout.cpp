@@ -65,6 +65,12 @@ void frmPaint::buildWidgets() {
     client_->installEventFilter(this);
     menus_ = std::make_unique<PaintMenus>(menuBar_, this);
 
+    canvasEdge_ = new QFrame(client_);
+    canvasEdge_->setObjectName(QStringLiteral("picPaintBorder"));
+    canvasEdge_->setAutoFillBackground(true);
+    QPalette edge = canvasEdge_->palette();
+    edge.setColor(QPalette::Window, QColor(64, 64, 64));
+    canvasEdge_->setPalette(edge);
     picPaint_ = new SurfaceCanvas(&canvas_, client_);
     picPaint_->setObjectName(QStringLiteral("picPaint"));
     connect(picPaint_, &SurfaceCanvas::mousePressed, this, &frmPaint::canvasPressed);
@@ -318,7 +324,11 @@ QPoint frmPaint::canvasPlace() const { return PaintLayout::canvasPlace(hscPaint_
 
 void frmPaint::placeCanvas() {
     const QPoint p = canvasPlace();
+    if (picPaint_->size() != QSize(canvas_.width(), canvas_.height()))
+        picPaint_->syncToSurface();
     picPaint_->move(px(p.x()), px(p.y()));
+    // The single-line border: a dark edge one pixel beyond the picture.
+    canvasEdge_->setGeometry(picPaint_->geometry().adjusted(-1, -1, 1, 1));
     AdjustPaintResizeBox();
 }
 

@@ -125,6 +125,25 @@ TEST_F(FileMenu, NewKeepsThePictureWhenItsSaveDidNotSave) {
     EXPECT_EQ(w->history().used(), 1);
 }
 
+TEST_F(FileMenu, NewKeepsThePictureWhenReplacingIsDeclinedOrTheWriteFails) {
+    folder.write(QStringLiteral("backgrounds/personal/taken.jpg"), QByteArray("old"));
+    open();
+    drag({{10, 10}, {60, 10}});
+    dlg.messageAnswers = {MsgAnswer::Yes, MsgAnswer::No}; // save first; do not replace "taken"
+    dlg.inputAnswers = {QStringLiteral("taken")};
+    action("mnuNew")->trigger();
+    EXPECT_EQ(px(30, 10), qint64(Color::Black));
+    EXPECT_EQ(folder.read(QStringLiteral("backgrounds/personal/taken.jpg")), QByteArray("old"));
+
+    QDir(folder.file("backgrounds/personal")).removeRecursively();
+    folder.write(QStringLiteral("backgrounds/personal"), QByteArray("file"));
+    dlg.messageAnswers = {MsgAnswer::Yes};
+    dlg.inputAnswers = {QStringLiteral("other")};
+    action("mnuNew")->trigger();
+    EXPECT_EQ(px(30, 10), qint64(Color::Black)) << "the write failed: nothing is discarded";
+    EXPECT_TRUE(w->state().changed);
+}
+
 TEST_F(FileMenu, NewAfterASuccessfulSaveClears) {
     open();
     drag({{10, 10}, {60, 10}});
