@@ -179,6 +179,10 @@ bool TextBoxController::eventFilter(QObject* watched, QEvent* event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (!entry_.shown() || reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason)
             return false;
+        // A window that is closing (hidden, or its widgets being destroyed)
+        // prints nothing.
+        if (!hooked_->isVisible() || !hooked_->window()->isVisible())
+            return false;
         // A press on the canvas with the Text tool takes the focus first and
         // then moves the box: that is no commit.
         const bool movePress = reason == Qt::MouseFocusReason && env_.state().tool == Tool::Text &&

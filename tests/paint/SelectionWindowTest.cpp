@@ -65,6 +65,21 @@ TEST_F(SelectionWindow, SelectMoveWithCtrlSaveWhileFloatingThenUndo) {
     EXPECT_EQ(px(19, 19), qint64(Color::White)) << "no marquee left";
 }
 
+TEST_F(SelectionWindow, TheStatusBarShowsTheSizeWhileSelectingAndShiftMakesASquare) {
+    open();
+    chooseTool(Tool::SelectArea);
+    QWidget* canvas = w->picPaint();
+    send(canvas, QEvent::MouseButtonPress, {10, 20}, Qt::LeftButton, Qt::LeftButton);
+    send(canvas, QEvent::MouseMove, {50, 35}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(panel(3), QStringLiteral("40x15"));
+    EXPECT_EQ(panel(1), QStringLiteral("Press and hold down SHIFT to select a square part"));
+    send(canvas, QEvent::MouseMove, {50, 35}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_EQ(panel(3), QStringLiteral("15x15"));
+    send(canvas, QEvent::MouseButtonRelease, {50, 35}, Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
+    EXPECT_EQ(child<SurfaceCanvas>(QStringLiteral("picSelect"))->geometry(), QRect(11, 21, 14, 14));
+    EXPECT_EQ(panel(3), QString());
+}
+
 TEST_F(SelectionWindow, CutPasteAndCropThroughTheMenus) {
     open();
     fillBlock(w->canvas(), QRect(0, 0, 30, 20), Color::rgb(0, 0, 255));
