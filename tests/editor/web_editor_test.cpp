@@ -7,6 +7,8 @@
 #include "platform/EditViewScript.h"
 #include "platform/WebEditView.h"
 
+#include <QClipboard>
+#include <QMimeData>
 #include <QPushButton>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
@@ -43,8 +45,8 @@ struct WebEditor : EditorFixture {
     }
     // The caret right after the start marker (inside the content).
     void caretInContent() const {
-        js("(function(){ const w = document.createTreeWalker(document.body, NodeFilter.SHOW_COMMENT);"
-           " const c = w.nextNode(); const r = document.createRange(); r.setStartAfter(c.nextSibling);"
+        js("(function(){ const c = document.querySelector('wisplet-mark');"
+           " const r = document.createRange(); r.setStartAfter(c.nextSibling);"
            " r.collapse(true); getSelection().removeAllRanges(); getSelection().addRange(r); })()");
     }
     void selectText(const QString& text) const {
@@ -71,12 +73,13 @@ TEST(WebEditor, LoadKeepsMarkersAndSavingUneditedGivesTheContentBack) {
     EXPECT_TRUE(doc.contains(StartMarker));
     EXPECT_TRUE(doc.contains(EndMarker));
     EXPECT_FALSE(doc.contains(EditViewAidAttribute)); // the tag marks are on screen only
-    EXPECT_TRUE(f.js("!!document.querySelector('[data-wisplet-aid]')").toBool());
+    const QString markWidth = "getComputedStyle(document.querySelector('wisplet-mark')).width";
+    EXPECT_NE(f.js(markWidth).toString(), "0px"); // the comments show as marks
     EXPECT_FALSE(f.editor->isChanged());
     EXPECT_EQ(f.saved(), "<B>Hi</B> there");
     // Tag display and the design reload are no edits.
     f.click("info");
-    EXPECT_FALSE(f.js("!!document.querySelector('[data-wisplet-aid]')").toBool());
+    EXPECT_EQ(f.js(markWidth).toString(), "0px");
     f.click("ViewSource");
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.editor->inSourceView(); }, 10000));
     f.click("Design");
@@ -158,4 +161,23 @@ TEST(WebEditor, NeverLeavesItsDocument) {
     EXPECT_EQ(f.shell.openedUrls.value(0), "http://example.org/");
     EXPECT_TRUE(f.html().contains("id=\"l\""));
     EXPECT_FALSE(f.editor->isChanged());
+}
+
+TEST(WebEditor, ClipboardGetsCommentsNotMarks) {
+    WebEditor f;
+    f.openReal("one two");
+    QGuiApplication::clipboard()->clear();
+    f.js("(function(){ const r = document.createRange(); r.selectNodeContents(document.querySelector('font'));"
+         " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    f.click("Copy");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+            return data && data->hasHtml();
+        },
+        5000));
+    const QString html = QGuiApplication::clipboard()->mimeData()->html();
+    EXPECT_TRUE(html.contains(StartMarker)) << html.toStdString();
+    EXPECT_FALSE(html.contains("wisplet-mark")) << html.toStdString();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("one two"));
 }
