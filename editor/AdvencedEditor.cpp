@@ -242,6 +242,7 @@ void AdvencedEditor::finishClose() {
 void AdvencedEditor::setDesignControlsEnabled(bool on) {
     for (const QString& name : DesignOnlyButtons())
         buttons_.value(name)->setEnabled(on);
+    picture2_->setEnabled(on); // acts like the info button
     editMenu_->menuAction()->setEnabled(on);
     for (QAction* a : editMenu_->actions())
         a->setEnabled(on);

@@ -69,7 +69,7 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const char* tip
     if (tip)
         b->setToolTip(QString::fromLatin1(tip));
     b->setIcon(ToolbarIcon(name));
-    b->setIconSize(width == ButtonSize ? QSize(16, 16) : QSize(40, 16));
+    b->setIconSize(width == ButtonSize ? QSize(16, 16) : QSize(44, 16));
     b->setFixedSize(width, ButtonSize);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus); // the selection in the document stays where it is
