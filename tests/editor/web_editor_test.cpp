@@ -121,7 +121,10 @@ TEST(WebEditor, TableInsertionEditsAndUndo) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.js(rows).toInt() == 4; }, 5000));
     f.click("InsertCol");
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.js("document.querySelector('table table tr').cells.length").toInt() == 4; }, 5000));
-    f.click("Undob");
+    (void)f.saved();
+    EXPECT_FALSE(f.editor->isChanged());
+    f.click("Undob"); // an undo is an edit too
+    EXPECT_TRUE(f.changedSoon());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.js("document.querySelector('table table tr').cells.length").toInt() == 3; }, 5000));
     EXPECT_EQ(f.js(rows).toInt(), 4);
 
@@ -180,4 +183,18 @@ TEST(WebEditor, ClipboardGetsCommentsNotMarks) {
     EXPECT_TRUE(html.contains(StartMarker)) << html.toStdString();
     EXPECT_FALSE(html.contains("wisplet-mark")) << html.toStdString();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("one two"));
+}
+
+TEST(WebEditor, EscapeInTheDocumentRunsTheCloseRule) {
+    WebEditor f;
+    f.openReal("x");
+    f.web()->setFocus();
+    f.caretInContent();
+    QTest::keyClicks(f.web()->focusProxy(), "typed");
+    ASSERT_TRUE(f.changedSoon());
+    f.dialogs.messageAnswers = {MsgAnswer::Ok};
+    QTest::keyClick(f.web()->focusProxy(), Qt::Key_Escape);
+    EXPECT_TRUE(f.closed(10000));
+    ASSERT_EQ(f.host->writes.size(), 1);
+    EXPECT_TRUE(f.host->writes[0].contains("typed"));
 }
