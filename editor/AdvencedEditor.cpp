@@ -299,26 +299,19 @@ void AdvencedEditor::toggleDetails() {
     view_->setShowDetails(!view_->showDetails());
 }
 
-void AdvencedEditor::insertImage() {
+// Clear the program-wide value, show the dialog modally and insert what it
+// handed back.
+template <class Dialog> void AdvencedEditor::insertThrough(QString& handed) {
     if (sourceView_)
         return;
-    AppContext::instance().ImageHtml.clear();
+    handed.clear();
     {
-        ImageDialog dialog(this);
+        Dialog dialog(this);
         dialog.exec();
     }
-    if (!AppContext::instance().ImageHtml.isEmpty())
-        view_->insertHtml(AppContext::instance().ImageHtml);
+    if (!handed.isEmpty())
+        view_->insertHtml(handed);
 }
 
-void AdvencedEditor::insertTable() {
-    if (sourceView_)
-        return;
-    AppContext::instance().TableHtml.clear();
-    {
-        frmDialog_Table dialog(this);
-        dialog.exec();
-    }
-    if (!AppContext::instance().TableHtml.isEmpty())
-        view_->insertHtml(AppContext::instance().TableHtml);
-}
+void AdvencedEditor::insertImage() { insertThrough<ImageDialog>(AppContext::instance().ImageHtml); }
+void AdvencedEditor::insertTable() { insertThrough<frmDialog_Table>(AppContext::instance().TableHtml); }

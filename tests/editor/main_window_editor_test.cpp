@@ -5,6 +5,7 @@
 #include "designer/ExportCode.h"
 #include "editor/AdvencedEditor.h"
 #include "platform/WebEditView.h"
+#include "tests/editor/modal_helper.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -13,18 +14,6 @@
 #include <QWebEngineView>
 
 namespace {
-void onModal(std::function<void(QDialog*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(d);
-        }
-    });
-    timer->start();
-}
 void press(QWidget* w, const char* name) {
     QTest::mouseClick(w->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
 }
@@ -55,12 +44,12 @@ TEST(MainWindowEditor, BoldPictureAndTableReachTheContentBoxAndTheExport) {
 
     f.app.write("pictures/photo.gif", "GIF89a");
     f.dialogs.openFileAnswers = {f.app.file("pictures/photo.gif")};
-    onModal([](QDialog* d) {
+    onNextModal([](QDialog* d) {
         press(d, "Browse");
         press(d, "Insert");
     });
     QTest::mouseClick(editor->findChild<QToolButton*>("InsertImage"), Qt::LeftButton);
-    onModal([](QDialog* d) { press(d, "Command1"); });
+    onNextModal([](QDialog* d) { press(d, "Command1"); });
     QTest::mouseClick(editor->findChild<QToolButton*>("InsertTable"), Qt::LeftButton);
 
     QPointer<AdvencedEditor> guard(editor);
