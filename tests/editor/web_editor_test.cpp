@@ -198,3 +198,23 @@ TEST(WebEditor, EscapeInTheDocumentRunsTheCloseRule) {
     ASSERT_EQ(f.host->writes.size(), 1);
     EXPECT_TRUE(f.host->writes[0].contains("typed"));
 }
+
+TEST(WebEditor, OddTextGoesIntoTheDocumentAsItStands) {
+    WebEditor f;
+    const QString odd = QString("q\"uote\\back'apos") + QChar(0x2028) + "</script><script>x()</script>\u00e9";
+    f.openReal("<i>" + odd.toHtmlEscaped() + "</i>");
+    EXPECT_EQ(f.js("document.querySelector('i').textContent").toString(), odd);
+    f.editor->view().insertHtml("<u>" + odd.toHtmlEscaped() + "</u>");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.js("document.querySelector('u') ? document.querySelector('u').textContent : ''").toString() == odd; }, 5000));
+    EXPECT_EQ(ScriptLiteral(odd).count('\n'), 0);
+}
+
+TEST(WebEditor, ClosingWhileTheDocumentIsReadIsSafe) {
+    WebEditor f;
+    f.openReal("x");
+    f.click("save2");
+    EXPECT_TRUE(f.editor->isSaving());
+    delete f.editor.data(); // the answer arrives for a window that is gone
+    QTest::qWait(500);
+    EXPECT_TRUE(f.host->writes.isEmpty());
+}
