@@ -122,7 +122,7 @@ WebEditView::WebEditView(QWidget* parent) : EditView(nullptr) {
     connect(page_, &QWebEnginePage::loadFinished, this, &WebEditView::onLoadFinished);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
-                if (status != QWebEnginePage::NormalTerminationStatus || ready_)
+                if (status != QWebEnginePage::NormalTerminationStatus)
                     onCrashed();
             });
 }
