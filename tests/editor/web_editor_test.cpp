@@ -13,6 +13,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
+#include <csignal>
+#include <sys/types.h>
 
 namespace {
 struct WebEditor : EditorFixture {
@@ -216,5 +218,24 @@ TEST(WebEditor, ClosingWhileTheDocumentIsReadIsSafe) {
     EXPECT_TRUE(f.editor->isSaving());
     delete f.editor.data(); // the answer arrives for a window that is gone
     QTest::qWait(500);
+    EXPECT_TRUE(f.host->writes.isEmpty());
+}
+
+TEST(WebEditor, StoppedRenderProcessIsReportedNotSavedAsEmpty) {
+    WebEditor f;
+    f.openReal("keep me");
+    f.web()->setFocus();
+    f.caretInContent();
+    QTest::keyClicks(f.web()->focusProxy(), "edit");
+    ASSERT_TRUE(f.changedSoon());
+    const qint64 pid = f.web()->page()->renderProcessPid();
+    ASSERT_GT(pid, 0);
+    ::kill(pid_t(pid), SIGKILL); // the view's own render process
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.dialogs.messages().isEmpty(); }, 10000));
+    f.click("save2");
+    QTest::qWait(200);
+    EXPECT_TRUE(f.host->writes.isEmpty());
+    f.editor->close(); // nothing can be saved any more: no question
+    EXPECT_TRUE(f.closed());
     EXPECT_TRUE(f.host->writes.isEmpty());
 }
