@@ -242,6 +242,7 @@ void AdvencedEditor::finishClose() {
 void AdvencedEditor::setDesignControlsEnabled(bool on) {
     for (const QString& name : DesignOnlyButtons())
         buttons_.value(name)->setEnabled(on);
+    picture2_->setEnabled(on); // acts like the info button
     editMenu_->menuAction()->setEnabled(on);
     for (QAction* a : editMenu_->actions())
         a->setEnabled(on);
@@ -298,26 +299,19 @@ void AdvencedEditor::toggleDetails() {
     view_->setShowDetails(!view_->showDetails());
 }
 
-void AdvencedEditor::insertImage() {
+// Clear the program-wide value, show the dialog modally and insert what it
+// handed back.
+template <class Dialog> void AdvencedEditor::insertThrough(QString& handed) {
     if (sourceView_)
         return;
-    AppContext::instance().ImageHtml.clear();
+    handed.clear();
     {
-        ImageDialog dialog(this);
+        Dialog dialog(this);
         dialog.exec();
     }
-    if (!AppContext::instance().ImageHtml.isEmpty())
-        view_->insertHtml(AppContext::instance().ImageHtml);
+    if (!handed.isEmpty())
+        view_->insertHtml(handed);
 }
 
-void AdvencedEditor::insertTable() {
-    if (sourceView_)
-        return;
-    AppContext::instance().TableHtml.clear();
-    {
-        frmDialog_Table dialog(this);
-        dialog.exec();
-    }
-    if (!AppContext::instance().TableHtml.isEmpty())
-        view_->insertHtml(AppContext::instance().TableHtml);
-}
+void AdvencedEditor::insertImage() { insertThrough<ImageDialog>(AppContext::instance().ImageHtml); }
+void AdvencedEditor::insertTable() { insertThrough<frmDialog_Table>(AppContext::instance().TableHtml); }

@@ -77,6 +77,7 @@ private:
     bool applyWriteBack(const QString& document);
     void setDesignControlsEnabled(bool on);
     void finishClose();
+    template <class Dialog> void insertThrough(QString& handed);
     // A callback that runs `f` only while this window lives.
     template <class F> auto guard(F f);
 

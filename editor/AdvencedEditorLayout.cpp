@@ -15,7 +15,7 @@
 #include <cmath>
 
 namespace {
-struct ButtonSpec {
+struct ToolButtonDef {
     const char* name;
     const char* tip; // nullptr: no tooltip
     int row;         // 1 or 2
@@ -23,7 +23,7 @@ struct ButtonSpec {
 };
 
 // Left to right. save2 and ViewSource/Design sit at the right end of row 1.
-const ButtonSpec Buttons[] = {
+const ToolButtonDef Buttons[] = {
     {"Cut", "cut", 1, false},
     {"Copy", "copy", 1, false},
     {"Paste", "paste", 1, false},
@@ -69,7 +69,7 @@ QToolButton* pictureButton(QWidget* parent, const QString& name, const char* tip
     if (tip)
         b->setToolTip(QString::fromLatin1(tip));
     b->setIcon(ToolbarIcon(name));
-    b->setIconSize(width == ButtonSize ? QSize(16, 16) : QSize(40, 16));
+    b->setIconSize(width == ButtonSize ? QSize(16, 16) : QSize(44, 16));
     b->setFixedSize(width, ButtonSize);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus); // the selection in the document stays where it is
@@ -101,8 +101,8 @@ void AdvencedEditor::buildControls() {
     layout->setSpacing(0);
     layout->addWidget(central_);
 
-    for (const ButtonSpec& spec : Buttons)
-        buttons_.insert(QString::fromLatin1(spec.name), pictureButton(central_, QString::fromLatin1(spec.name), spec.tip));
+    for (const ToolButtonDef& def : Buttons)
+        buttons_.insert(QString::fromLatin1(def.name), pictureButton(central_, QString::fromLatin1(def.name), def.tip));
     buttons_.insert(QStringLiteral("save2"), pictureButton(central_, QStringLiteral("save2"), "Save"));
     buttons_.insert(QStringLiteral("ViewSource"),
                     pictureButton(central_, QStringLiteral("ViewSource"), "view code", WideButton));
@@ -195,11 +195,11 @@ void AdvencedEditor::buildMenus() {
 void AdvencedEditor::placeToolbar() {
     const int width = central_->width();
     int x[3] = {0, 4, 4};
-    for (const ButtonSpec& spec : Buttons) {
-        int& at = x[spec.row];
-        if (spec.gapBefore)
+    for (const ToolButtonDef& def : Buttons) {
+        int& at = x[def.row];
+        if (def.gapBefore)
             at += GroupGap;
-        buttons_.value(QString::fromLatin1(spec.name))->move(at, spec.row == 1 ? Row1Top : Row2Top);
+        buttons_.value(QString::fromLatin1(def.name))->move(at, def.row == 1 ? Row1Top : Row2Top);
         at += ButtonSize;
     }
     // Right end: ViewSource / Design, save2 before them, Browse below them.

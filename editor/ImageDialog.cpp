@@ -38,6 +38,7 @@ QGroupBox* frame(const char* name, const char* caption, QWidget* parent) {
 
 // A number box with its spinner in the grid row; the spinner steps the box.
 UpDown* spinner(const char* name, QLineEdit* buddy, int max, QGridLayout* grid, int row) {
+    buddy->setFixedWidth(56);
     auto* s = new UpDown(buddy, 0, max, buddy->parentWidget());
     s->setObjectName(QString::fromLatin1(name));
     s->setFixedSize(15, buddy->sizeHint().height());
@@ -45,6 +46,7 @@ UpDown* spinner(const char* name, QLineEdit* buddy, int max, QGridLayout* grid, 
     pair->setSpacing(0);
     pair->addWidget(buddy);
     pair->addWidget(s);
+    pair->addStretch();
     grid->addLayout(pair, row, 1);
     return s;
 }

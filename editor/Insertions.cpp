@@ -1,6 +1,7 @@
 #include "editor/Insertions.h"
 
 #include "editor/EditorDocument.h"
+#include "platform/AppFolder.h"
 
 #include <QFileInfo>
 #include <cmath>
@@ -59,7 +60,7 @@ PictureCopy CopyPictureIn(const QString& path, const QString& appFolder, int& im
         return {PictureOutcome::NotAPicture, 0, QString()};
     const int n = ++imageCount;
     const QString name = QStringLiteral("MyImage%1.%2").arg(n).arg(ext);
-    if (!copy(path, appFolder + QStringLiteral("/samples/Wisplet_Files/") + name))
+    if (!copy(path, appFolder + QLatin1Char('/') + QLatin1String(AppFolder::WorkingFolder) + QLatin1Char('/') + name))
         return {PictureOutcome::CopyFailed, n, QString()};
     return {PictureOutcome::Copied, n, QStringLiteral("Wisplet_Files\\") + name};
 }

@@ -254,7 +254,7 @@ const QHash<QString, Draw>& art() {
              f.setBold(true);
              p.setFont(f);
              p.setPen(Ink);
-             p.drawText(QRectF(14, 0, 26, 16), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Code"));
+             p.drawText(QRectF(14, 0, 30, 16), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Code"));
          }},
         {"Design",
          [](QPainter& p) {
@@ -264,11 +264,11 @@ const QHash<QString, Draw>& art() {
              p.drawRect(QRectF(3.5, 4, 7, 4));
              textLines(p, 3.5, 10, {{0, 7}, {0, 5}});
              QFont f(QStringLiteral("DejaVu Sans"));
-             f.setPixelSize(9);
+             f.setPixelSize(8);
              f.setBold(true);
              p.setFont(f);
              p.setPen(Ink);
-             p.drawText(QRectF(14, 0, 26, 16), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Design"));
+             p.drawText(QRectF(13.5, 0, 31, 16), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Design"));
          }},
         {"FontFace",
          [](QPainter& p) {
@@ -343,7 +343,7 @@ const QHash<QString, Draw>& art() {
 QSize baseSize(const QString& name) {
     if (name == QLatin1String("Picture1"))
         return QSize(20, 15);
-    return name == QLatin1String("ViewSource") || name == QLatin1String("Design") ? QSize(40, 16) : QSize(16, 16);
+    return name == QLatin1String("ViewSource") || name == QLatin1String("Design") ? QSize(44, 16) : QSize(16, 16);
 }
 
 QPixmap render(const QString& name, QSize size, qreal ratio) {

@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <QPixmap>
 
-// The button picture for `name`, 16 x 16 (ViewSource and Design: 40 x 16),
+// The button picture for `name`, 16 x 16 (ViewSource and Design: 44 x 16),
 // drawn for both normal and double pixel density. A null icon for unknown names.
 QIcon ToolbarIcon(const QString& name);
 // The same picture as a pixmap of the given size.

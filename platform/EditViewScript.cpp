@@ -15,25 +15,52 @@ const QString& EditViewScript() {
     static const QString script = QStringLiteral(R"JS(
 (function () {
 if (window.__wd) return;
+// Comments of the document are held as mark elements while it is edited: the
+// engine's editing drops or moves bare comments, never an element that cannot
+// be edited. Every reading and the clipboard turn them back into comments.
 const AID = 'data-wisplet-aid';
+const MARK = 'wisplet-mark';
 const post = () => console.info('wisplet-edit:changed');
 const sheet = new CSSStyleSheet();
+const MARKS_SHOWN = MARK + ' { display: inline-block; font: bold 8px/11px Arial, sans-serif; color: #5a4600;' +
+  ' background: #ffe680; border: 1px solid #c8a000; border-radius: 2px; padding: 0 3px; margin: 0 1px;' +
+  ' vertical-align: middle; white-space: nowrap; cursor: default; user-select: none; }' +
+  MARK + '::before { content: "\u2039!\u203A " attr(data-label); }';
+const MARKS_HIDDEN = MARK + ' { display: inline-block; width: 0; height: 0; overflow: hidden; }';
 const OUTLINES = 'table, td, th { outline: 1px dotted #8c96aa; outline-offset: -1px; }' +
                  ' img, hr { outline: 1px dashed #8c96aa; }';
 const SIZES = [8, 10, 12, 14, 18, 24, 36];
-
-function countComments() {
-  const w = document.createTreeWalker(document.body || document.documentElement, NodeFilter.SHOW_COMMENT);
-  let n = 0;
-  while (w.nextNode()) n++;
-  return n;
-}
-
 const BLOCK = /<(table|hr|p|div|ul|ol|li|h[1-6]|blockquote|pre|center|form)\b/i;
 
-// Whether the caret's block holds only comments and blanks before the caret
-// (and at least one comment).
-function onlyCommentsBefore(caret) {
+function marks(root) { return (root || document).querySelectorAll(MARK + '[' + AID + ']'); }
+
+// Every comment under root becomes a mark holding its text.
+function commentsToMarks(root) {
+  const w = document.createTreeWalker(root, NodeFilter.SHOW_COMMENT);
+  const found = [];
+  for (let c; (c = w.nextNode());) found.push(c);
+  for (const c of found) {
+    const m = document.createElement(MARK);
+    m.setAttribute(AID, '');
+    m.contentEditable = 'false';
+    m.dataset.comment = c.data;
+    const label = c.data.replace(/^[-\s]+|[-\s]+$/g, '') || 'comment';
+    m.dataset.label = label.length > 28 ? label.slice(0, 27) + '\u2026' : label;
+    c.replaceWith(m);
+  }
+}
+
+// Every mark under root back into its comment; other aids removed.
+function marksToComments(root) {
+  root.querySelectorAll('[' + AID + ']').forEach((n) => {
+    if (n.localName === MARK) n.replaceWith(document.createComment(n.dataset.comment || ''));
+    else n.remove();
+  });
+}
+
+// Whether the caret's block holds only marks and blanks before the caret
+// (and at least one mark).
+function onlyMarksBefore(caret) {
   let block = caret.startContainer.nodeType === 1 ? caret.startContainer : caret.startContainer.parentNode;
   while (block && block !== document.body && getComputedStyle(block).display === 'inline') block = block.parentNode;
   if (!block) return false;
@@ -42,8 +69,7 @@ function onlyCommentsBefore(caret) {
   r.setEnd(caret.startContainer, caret.startOffset);
   const part = r.cloneContents();
   if (/[^ \t\r\n]/.test(part.textContent) || part.querySelector('img,br,hr,table,input,iframe,object')) return false;
-  const w = document.createTreeWalker(part, NodeFilter.SHOW_COMMENT);
-  return !!w.nextNode();
+  return !!part.querySelector(MARK);
 }
 
 // Move the caret past the first visible character after it when that is a
@@ -67,31 +93,26 @@ function stepPastBlank(s) {
   }
 }
 
-function firstComment() {
-  const w = document.createTreeWalker(document.body || document.documentElement, NodeFilter.SHOW_COMMENT);
-  return w.nextNode();
-}
-
 // A caret in the document: when there is no selection inside the body, the
-// caret goes right after the first comment (or at the end of the body).
+// caret goes right after the first mark (or at the end of the body).
 function ensureSelection() {
   const s = getSelection();
   if (s.rangeCount && document.body && document.body.contains(s.getRangeAt(0).commonAncestorContainer)) return s;
   const r = document.createRange();
-  const c = firstComment();
-  if (c) r.setStartAfter(c); else if (document.body) r.selectNodeContents(document.body);
-  r.collapse(!c ? false : true);
+  const first = marks()[0];
+  if (first) r.setStartAfter(first); else if (document.body) r.selectNodeContents(document.body);
+  r.collapse(!!first);
   s.removeAllRanges();
   s.addRange(r);
   return s;
 }
 
-// The innermost table cell at the caret; tables that hold the document's first
-// comment are the page's layout and are never edited.
+// The innermost table cell at the caret; tables that hold the document's
+// first comment are the page's layout and are never edited.
 function cellAtCaret() {
   const s = getSelection();
   if (!s.rangeCount) return null;
-  const first = firstComment();
+  const first = marks()[0];
   let n = s.anchorNode;
   if (n && n.nodeType !== 1) n = n.parentNode;
   for (; n && n !== document.body; n = n.parentNode) {
@@ -111,54 +132,19 @@ function replaceNode(node, html) {
   document.execCommand(html ? 'insertHTML' : 'delete', false, html);
 }
 
-// Where a comment sits on screen: above the first visible character or element
-// after it, else below the last one before it, else at its parent's corner.
-function spotOf(c) {
-  const r = document.createRange();
-  const near = (n, after) => {
-    if (n.nodeType === 3) {
-      const i = after ? n.data.search(/[^ \t\r\n]/) : n.data.length - 1 - n.data.split('').reverse().join('').search(/[^ \t\r\n]/);
-      if (i < 0 || i >= n.data.length) return null;
-      r.setStart(n, i);
-      r.setEnd(n, i + 1);
-      const b = r.getBoundingClientRect();
-      return b.height ? {x: after ? b.left : b.right, y: after ? b.top - 12 : b.bottom + 1} : null;
-    }
-    if (n.nodeType !== 1) return null;
-    const b = n.getBoundingClientRect();
-    return b.height ? {x: after ? b.left : b.right, y: after ? b.top - 12 : b.bottom + 1} : null;
-  };
-  for (let n = c.nextSibling; n; n = n.nextSibling) { const p = near(n, true); if (p) return p; }
-  for (let n = c.previousSibling; n; n = n.previousSibling) { const p = near(n, false); if (p) return p; }
-  const b = c.parentNode && c.parentNode.getBoundingClientRect ? c.parentNode.getBoundingClientRect() : {left: 0, top: 0};
-  return {x: b.left, y: b.top};
-}
-
-function placeMarks() {
-  let box = document.querySelector('[' + AID + ']');
-  if (!lib.showDetails || !document.body) { if (box) box.remove(); return; }
-  if (!box) {
-    box = document.createElement('div');
-    box.setAttribute(AID, '');
-    box.contentEditable = 'false';
-    box.style.cssText = 'position:absolute;left:0;top:0;width:0;height:0;overflow:visible;' +
-                        'pointer-events:none;user-select:none;z-index:2147483647';
-    document.documentElement.appendChild(box);
-  }
-  box.textContent = '';
-  const w = document.createTreeWalker(document.body, NodeFilter.SHOW_COMMENT);
-  for (let c; (c = w.nextNode());) {
-    const rect = spotOf(c);
-    const m = document.createElement('span');
-    const text = c.data.replace(/^[-\s]+|[-\s]+$/g, '') || 'comment';
-    m.textContent = '\u2039!\u203A ' + (text.length > 28 ? text.slice(0, 27) + '\u2026' : text);
-    m.style.cssText = 'position:absolute;white-space:nowrap;font:bold 8px/10px Arial,sans-serif;' +
-                      'color:#5a4600;background:#ffe680;border:1px solid #c8a000;border-radius:2px;' +
-                      'padding:0 3px;opacity:.92';
-    m.style.left = Math.max(0, rect.x + scrollX) + 'px';
-    m.style.top = Math.max(0, rect.y + scrollY) + 'px';
-    box.appendChild(m);
-  }
+// Copy and cut give the selection with its comments, never the marks.
+function clipboard(e, cut) {
+  const s = getSelection();
+  if (!s.rangeCount || s.isCollapsed) return;
+  const part = s.getRangeAt(0).cloneContents();
+  if (!part.querySelector('[' + AID + ']')) return;
+  marksToComments(part);
+  const box = document.createElement('div');
+  box.appendChild(part);
+  e.clipboardData.setData('text/html', box.innerHTML);
+  e.clipboardData.setData('text/plain', s.toString());
+  e.preventDefault();
+  if (cut) document.execCommand('delete');
 }
 
 const lib = {
@@ -167,39 +153,42 @@ const lib = {
     document.open();
     document.write(html);
     document.close();
+    return this.attach();
+  },
+  // Make the loaded document editable, with the editing aids and listeners.
+  attach() {
+    if (document.body) commentsToMarks(document.body);
     document.adoptedStyleSheets = [sheet];
-    document.addEventListener('input', () => { post(); placeMarks(); }, true);
-    addEventListener('resize', placeMarks);
+    document.addEventListener('input', post, true);
+    document.addEventListener('copy', (e) => clipboard(e, false), true);
+    document.addEventListener('cut', (e) => clipboard(e, true), true);
     this.edit(true);
     this.details(this.showDetails);
     return true;
   },
   html() {
     const copy = document.documentElement.cloneNode(true);
-    copy.querySelectorAll('[' + AID + ']').forEach((n) => n.remove());
+    marksToComments(copy);
     return copy.outerHTML;
   },
   edit(on) { document.designMode = on ? 'on' : 'off'; },
   details(on) {
     this.showDetails = on;
-    sheet.replaceSync(on ? OUTLINES : '');
-    placeMarks();
+    sheet.replaceSync(on ? OUTLINES + MARKS_SHOWN : MARKS_HIDDEN);
   },
   // The engine moves a block (a table, a rule) out of the inline elements
-  // around the caret; with nothing but comments before the caret it goes in
-  // front of them, and a part that held only comments may be dropped. The
-  // caret then steps past the blank that follows the comments; a comment lost
-  // all the same undoes the insertion.
+  // around the caret; with nothing but marks before the caret it goes in front
+  // of them. The caret then steps past the blank that follows the marks; a
+  // mark lost all the same undoes the insertion.
   insert(html) {
     const s = ensureSelection();
-    if (BLOCK.test(html) && s.rangeCount && s.isCollapsed && onlyCommentsBefore(s.getRangeAt(0)))
-      stepPastBlank(s);
-    const before = countComments();
-    document.execCommand('insertHTML', false, html);
-    if (countComments() >= before) return;
-    document.execCommand('undo');
-    document.execCommand('insertHTML', false, '&nbsp;' + html);
-    if (countComments() < before) document.execCommand('undo');
+    if (BLOCK.test(html) && s.rangeCount && s.isCollapsed && onlyMarksBefore(s.getRangeAt(0))) stepPastBlank(s);
+    const before = marks().length;
+    const box = document.createElement('div');
+    box.innerHTML = html;
+    commentsToMarks(box);
+    document.execCommand('insertHTML', false, box.innerHTML);
+    if (marks().length < before) document.execCommand('undo');
   },
   command(name, value) {
     ensureSelection();
@@ -210,7 +199,7 @@ const lib = {
   },
   font(f) {
     if (f.name) document.execCommand('fontName', false, f.name);
-    let size = SIZES.findIndex((p) => f.points <= p);
+    const size = SIZES.findIndex((p) => f.points <= p);
     document.execCommand('fontSize', false, String(size < 0 ? 7 : size + 1));
     if (f.color) document.execCommand('foreColor', false, f.color);
     const toggle = (cmd, want) => { if (document.queryCommandState(cmd) !== !!want) document.execCommand(cmd); };

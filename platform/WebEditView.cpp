@@ -122,7 +122,7 @@ WebEditView::WebEditView(QWidget* parent) : EditView(nullptr) {
     connect(page_, &QWebEnginePage::loadFinished, this, &WebEditView::onLoadFinished);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
-                if (status != QWebEnginePage::NormalTerminationStatus || ready_)
+                if (status != QWebEnginePage::NormalTerminationStatus)
                     onCrashed();
             });
 }
@@ -143,31 +143,37 @@ void WebEditView::run(const QString& script) {
 }
 
 void WebEditView::load(const QString& html, const QString& baseFolder) {
-    // The document goes in by script after a tiny page: setHtml refuses
-    // documents over 2 MB, and a page of ours keeps the base folder.
+    // A document that fits into a data: address goes in directly; a larger
+    // one (setHtml refuses them) by script after a tiny page.
     ready_ = false;
     crashed_ = false;
-    pendingHtml_ = html;
-    expectLoad_ = true;
     QString base = QDir::fromNativeSeparators(baseFolder);
     if (!base.endsWith(QLatin1Char('/')))
         base += QLatin1Char('/');
-    page_->setHtml(QStringLiteral("<html><head></head><body></body></html>"), QUrl::fromLocalFile(base));
+    const bool direct = html.size() < DirectLoadLimit / 3 && QUrl::toPercentEncoding(html).size() < DirectLoadLimit;
+    pendingHtml_ = direct ? QString() : html;
+    written_ = direct;
+    expectLoad_ = true;
+    page_->setHtml(direct ? html : QStringLiteral("<html><head></head><body></body></html>"), QUrl::fromLocalFile(base));
 }
 
 void WebEditView::onLoadFinished(bool ok) {
-    if (ready_ || pendingHtml_.isNull())
+    if (ready_ || (pendingHtml_.isNull() && !written_))
         return;
     if (!ok) {
         pendingHtml_ = QString();
+        written_ = false;
         emit loaded(false);
         return;
     }
+    const QString fill = written_ ? QStringLiteral("attach()")
+                                  : QStringLiteral("load(") + ScriptLiteral(pendingHtml_) + QLatin1Char(')');
     const QString script = EditViewScript() + QStringLiteral("; window.__wd.showDetails = ") +
                            (details_ ? QStringLiteral("true") : QStringLiteral("false")) +
-                           QStringLiteral("; window.__wd.load(") + ScriptLiteral(pendingHtml_) +
-                           (browse_ ? QStringLiteral(") && !window.__wd.edit(false)") : QStringLiteral(")"));
+                           QStringLiteral("; window.__wd.") + fill +
+                           (browse_ ? QStringLiteral(" && !window.__wd.edit(false)") : QString());
     pendingHtml_ = QString();
+    written_ = false;
     QPointer<WebEditView> self(this);
     page_->runJavaScript(script, World, [self](const QVariant& result) {
         if (!self)
@@ -225,19 +231,17 @@ void WebEditView::readHtml(HtmlCallback done) {
     read->done = std::move(done);
     reads_.push_back(read);
     QPointer<WebEditView> self(this);
-    auto finish = [self, read](std::optional<QString> html) {
+    // ok false: no answer (the document is not there, or the engine is gone).
+    auto finish = [self, read](bool ok, const QString& html) {
         if (self)
             std::erase(self->reads_, read);
-        read->answer(std::move(html));
+        read->answer(ok ? std::optional<QString>(html) : std::nullopt);
     };
     page_->runJavaScript(QStringLiteral("window.__wd ? window.__wd.html() : null"), World,
                          [finish](const QVariant& result) {
-                             if (result.typeId() == QMetaType::QString)
-                                 finish(result.toString());
-                             else
-                                 finish(std::nullopt);
+                             finish(result.typeId() == QMetaType::QString, result.toString());
                          });
-    QTimer::singleShot(ReadTimeoutMs, this, [finish] { finish(std::nullopt); });
+    QTimer::singleShot(ReadTimeoutMs, this, [finish] { finish(false, QString()); });
 }
 
 void WebEditView::setBrowseMode(bool on) {

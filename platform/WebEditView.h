@@ -35,6 +35,8 @@ public:
 
     // A reading that the engine has not answered after this long answers nothing.
     static constexpr int ReadTimeoutMs = 10000;
+    // Largest data: address (in bytes) the engine loads directly.
+    static constexpr qsizetype DirectLoadLimit = 2 * 1024 * 1024 - 1024;
 
 private:
     friend class EditPage;
@@ -49,7 +51,8 @@ private:
 
     QWebEngineView* view_ = nullptr;
     EditPage* page_ = nullptr;
-    QString pendingHtml_;
+    QString pendingHtml_;     // the document still to be put in by script
+    bool written_ = false;    // the document itself is the page being loaded
     bool expectLoad_ = false; // the next main-frame navigation is our own blank page
     bool ready_ = false;      // a document is loaded and editable
     bool crashed_ = false;

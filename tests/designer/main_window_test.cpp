@@ -274,7 +274,7 @@ TEST(MainWindow, AdvancedEditorWritesThePreviewFirstAndOpensModally) {
         else
             f.click("AdvencedEditorB");
         EXPECT_TRUE(f.previewFile().contains("<font face=arial>it\\'shere</font>")) << fromMenu;
-        auto* editor = w.findChild<QDialog*>(QStringLiteral("AdvencedEditor"));
+        auto* editor = w.findChild<QWidget*>(QStringLiteral("AdvencedEditor"));
         ASSERT_NE(editor, nullptr);
         EXPECT_TRUE(editor->isVisible());
         EXPECT_TRUE(editor->isModal());

@@ -5,6 +5,7 @@
 #include "platform/AppContext.h"
 #include "platform/FakeDialogs.h"
 #include "platform/FakeEditView.h"
+#include "tests/editor/modal_helper.h"
 #include "tests/support/TempAppFolder.h"
 
 #include <QApplication>
@@ -35,20 +36,6 @@ private:
 
 inline EditorFields boxFields(const QString& content) {
     return {"Default", "100", "100", "0", "#FFFFFF", "0", "none", content};
-}
-
-// Run `act` on the next modal dialog that opens (polling until it shows).
-inline void onNextModal(std::function<void(QDialog*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(d);
-        }
-    });
-    timer->start();
 }
 
 struct EditorFixture {

@@ -7,10 +7,14 @@
 #include "platform/EditViewScript.h"
 #include "platform/WebEditView.h"
 
+#include <QClipboard>
+#include <QMimeData>
 #include <QPushButton>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineView>
+#include <csignal>
+#include <sys/types.h>
 
 namespace {
 struct WebEditor : EditorFixture {
@@ -43,8 +47,8 @@ struct WebEditor : EditorFixture {
     }
     // The caret right after the start marker (inside the content).
     void caretInContent() const {
-        js("(function(){ const w = document.createTreeWalker(document.body, NodeFilter.SHOW_COMMENT);"
-           " const c = w.nextNode(); const r = document.createRange(); r.setStartAfter(c.nextSibling);"
+        js("(function(){ const c = document.querySelector('wisplet-mark');"
+           " const r = document.createRange(); r.setStartAfter(c.nextSibling);"
            " r.collapse(true); getSelection().removeAllRanges(); getSelection().addRange(r); })()");
     }
     void selectText(const QString& text) const {
@@ -71,12 +75,13 @@ TEST(WebEditor, LoadKeepsMarkersAndSavingUneditedGivesTheContentBack) {
     EXPECT_TRUE(doc.contains(StartMarker));
     EXPECT_TRUE(doc.contains(EndMarker));
     EXPECT_FALSE(doc.contains(EditViewAidAttribute)); // the tag marks are on screen only
-    EXPECT_TRUE(f.js("!!document.querySelector('[data-wisplet-aid]')").toBool());
+    const QString markWidth = "getComputedStyle(document.querySelector('wisplet-mark')).width";
+    EXPECT_NE(f.js(markWidth).toString(), "0px"); // the comments show as marks
     EXPECT_FALSE(f.editor->isChanged());
     EXPECT_EQ(f.saved(), "<B>Hi</B> there");
     // Tag display and the design reload are no edits.
     f.click("info");
-    EXPECT_FALSE(f.js("!!document.querySelector('[data-wisplet-aid]')").toBool());
+    EXPECT_EQ(f.js(markWidth).toString(), "0px");
     f.click("ViewSource");
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.editor->inSourceView(); }, 10000));
     f.click("Design");
@@ -118,7 +123,10 @@ TEST(WebEditor, TableInsertionEditsAndUndo) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.js(rows).toInt() == 4; }, 5000));
     f.click("InsertCol");
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.js("document.querySelector('table table tr').cells.length").toInt() == 4; }, 5000));
-    f.click("Undob");
+    (void)f.saved();
+    EXPECT_FALSE(f.editor->isChanged());
+    f.click("Undob"); // an undo is an edit too
+    EXPECT_TRUE(f.changedSoon());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.js("document.querySelector('table table tr').cells.length").toInt() == 3; }, 5000));
     EXPECT_EQ(f.js(rows).toInt(), 4);
 
@@ -158,4 +166,76 @@ TEST(WebEditor, NeverLeavesItsDocument) {
     EXPECT_EQ(f.shell.openedUrls.value(0), "http://example.org/");
     EXPECT_TRUE(f.html().contains("id=\"l\""));
     EXPECT_FALSE(f.editor->isChanged());
+}
+
+TEST(WebEditor, ClipboardGetsCommentsNotMarks) {
+    WebEditor f;
+    f.openReal("one two");
+    QGuiApplication::clipboard()->clear();
+    f.js("(function(){ const r = document.createRange(); r.selectNodeContents(document.querySelector('font'));"
+         " getSelection().removeAllRanges(); getSelection().addRange(r); })()");
+    f.click("Copy");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] {
+            const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+            return data && data->hasHtml();
+        },
+        5000));
+    const QString html = QGuiApplication::clipboard()->mimeData()->html();
+    EXPECT_TRUE(html.contains(StartMarker)) << html.toStdString();
+    EXPECT_FALSE(html.contains("wisplet-mark")) << html.toStdString();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("one two"));
+}
+
+TEST(WebEditor, EscapeInTheDocumentRunsTheCloseRule) {
+    WebEditor f;
+    f.openReal("x");
+    f.web()->setFocus();
+    f.caretInContent();
+    QTest::keyClicks(f.web()->focusProxy(), "typed");
+    ASSERT_TRUE(f.changedSoon());
+    f.dialogs.messageAnswers = {MsgAnswer::Ok};
+    QTest::keyClick(f.web()->focusProxy(), Qt::Key_Escape);
+    EXPECT_TRUE(f.closed(10000));
+    ASSERT_EQ(f.host->writes.size(), 1);
+    EXPECT_TRUE(f.host->writes[0].contains("typed"));
+}
+
+TEST(WebEditor, OddTextGoesIntoTheDocumentAsItStands) {
+    WebEditor f;
+    const QString odd = QString("q\"uote\\back'apos") + QChar(0x2028) + "</script><script>x()</script>\u00e9";
+    f.openReal("<i>" + odd.toHtmlEscaped() + "</i>");
+    EXPECT_EQ(f.js("document.querySelector('i').textContent").toString(), odd);
+    f.editor->view().insertHtml("<u>" + odd.toHtmlEscaped() + "</u>");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return f.js("document.querySelector('u') ? document.querySelector('u').textContent : ''").toString() == odd; }, 5000));
+    EXPECT_EQ(ScriptLiteral(odd).count('\n'), 0);
+}
+
+TEST(WebEditor, ClosingWhileTheDocumentIsReadIsSafe) {
+    WebEditor f;
+    f.openReal("x");
+    f.click("save2");
+    EXPECT_TRUE(f.editor->isSaving());
+    delete f.editor.data(); // the answer arrives for a window that is gone
+    QTest::qWait(500);
+    EXPECT_TRUE(f.host->writes.isEmpty());
+}
+
+TEST(WebEditor, StoppedRenderProcessIsReportedNotSavedAsEmpty) {
+    WebEditor f;
+    f.openReal("keep me");
+    f.web()->setFocus();
+    f.caretInContent();
+    QTest::keyClicks(f.web()->focusProxy(), "edit");
+    ASSERT_TRUE(f.changedSoon());
+    const qint64 pid = f.web()->page()->renderProcessPid();
+    ASSERT_GT(pid, 0);
+    ::kill(pid_t(pid), SIGKILL); // the view's own render process
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.dialogs.messages().isEmpty(); }, 10000));
+    f.click("save2");
+    QTest::qWait(200);
+    EXPECT_TRUE(f.host->writes.isEmpty());
+    f.editor->close(); // nothing can be saved any more: no question
+    EXPECT_TRUE(f.closed());
+    EXPECT_TRUE(f.host->writes.isEmpty());
 }
