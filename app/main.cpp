@@ -1,7 +1,9 @@
 // wisplet-designer: starts the designer with its splash window.
 #include "designer/Startup.h"
+#include "platform/AppFolder.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
@@ -12,6 +14,11 @@ int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Wisplet Dorizized"));
+    // Ties the windows to the desktop entry and its icon (installed copies).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.wisplet.designer"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.wisplet.designer")));
+    // Installed, the program works in the user's own copy of its folder.
+    AppFolder::settle();
     Startup startup;
     startup.start();
     return app.exec();

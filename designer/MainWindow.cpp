@@ -3,14 +3,14 @@
 #include "platform/AboutWindow.h"
 #include "designer/LoadingWindow.h" // complete type for BackgroundLibrary's QPointer
 #include "designer/BackgroundLibrary.h"
-#include "designer/ColorText.h"
+#include "platform/ColorText.h"
 #include "designer/EnlargedPreview.h"
 #include "designer/ExportWindow.h"
 #include "designer/HelpPages.h"
 #include "designer/MainWindowHosts.h"
-#include "designer/Placeholders.h"
+#include "editor/AdvencedEditor.h"
 #include "designer/PreviewPage.h"
-#include "designer/UpDown.h"
+#include "platform/UpDown.h"
 #include "paint/PaintWindow.h"
 #include "platform/AppFolder.h"
 #include "platform/Dialogs.h"
@@ -256,8 +256,14 @@ void General::showEnlargedPreview() {
 
 void General::openAdvancedEditor() {
     WritePreview();
-    QDialog* editor = MakeEditorPlaceholder(this);
+    if (editor_) {
+        editor_->raise();
+        editor_->activateWindow();
+        return;
+    }
+    auto* editor = new AdvencedEditor(std::make_unique<GeneralEditorHost>(*this), this);
     editor_ = editor;
+    editor->move(geometry().center() - editor->rect().center());
     editor->show();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 QString GeneralBrightnessHost::backgroundCategory() const {
     const auto* backCat = main_.findChild<QComboBox*>(QStringLiteral("BackCat"));
@@ -38,4 +39,23 @@ void GeneralPaintHost::pictureSaved() {
     const auto* backCat = main_.findChild<QComboBox*>(QStringLiteral("BackCat"));
     if (backCat && backCat->currentText() == QLatin1String("personal"))
         main_.ReadBack(backCat->currentText());
+}
+
+EditorFields GeneralEditorHost::fields() const {
+    const WispletSettings s = main_.settings();
+    EditorFields f;
+    f.align = s.alignText();
+    f.width = s.width;
+    f.height = s.height;
+    f.borderWidth = s.borderWidth;
+    f.borderColor = s.borderColor;
+    f.padIn = s.padIn;
+    f.borderStyle = s.borderStyleText();
+    f.content = s.contentHtml;
+    return f;
+}
+
+void GeneralEditorHost::setContentHtml(const QString& html) {
+    if (auto* content = main_.findChild<QPlainTextEdit*>(QStringLiteral("ContentTextHtml")))
+        content->setPlainText(html);
 }

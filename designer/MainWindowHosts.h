@@ -1,6 +1,7 @@
 #pragma once
 // What the side windows read and write in the main window, as the host
 // interfaces their folders declare.
+#include "editor/EditorHost.h"
 #include "imaging/BrightnessWindow.h"
 #include "paint/PaintHost.h"
 #include "shapes/ShapesHost.h"
@@ -44,6 +45,17 @@ public:
     QString heightText() const override;
     // Rebuilds the picture list when it shows the personal category.
     void pictureSaved() override;
+
+private:
+    General& main_;
+};
+
+// The content editor's view of the main window.
+class GeneralEditorHost : public EditorHost {
+public:
+    explicit GeneralEditorHost(General& main) : main_(main) {}
+    EditorFields fields() const override;
+    void setContentHtml(const QString& html) override;
 
 private:
     General& main_;

@@ -4,7 +4,7 @@
 #include "designer/BackgroundLibrary.h"
 #include "designer/HelpPages.h"
 #include "designer/MainWindow.h"
-#include "designer/UpDown.h"
+#include "platform/UpDown.h"
 #include "platform/AppFolder.h"
 
 #include <QCheckBox>

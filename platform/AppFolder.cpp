@@ -1,8 +1,11 @@
 #include "platform/AppFolder.h"
 
+#include "platform/UserFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 QString& overridePath() {
@@ -34,6 +37,13 @@ void setPath(const QString& folder) {
     while (p.size() > 1 && p.endsWith('/'))
         p.chop(1);
     overridePath() = p;
+}
+
+QString settle() {
+    const QString exe = QCoreApplication::applicationDirPath();
+    setPath(UserFolder::choose(exe, UserFolder::defaultLocation(),
+                               {QFileInfo(QCoreApplication::applicationFilePath()).fileName()}));
+    return path();
 }
 
 QString file(const QString& relative) { return path() + QLatin1Char('/') + relative; }

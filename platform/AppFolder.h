@@ -11,6 +11,13 @@ namespace AppFolder {
 QString path();
 void setPath(const QString& folder);
 
+// Settles the folder for this run; call once at start, after the application
+// object exists. The executable's folder stays the application folder when
+// the program may work there (the build tree, an unpacked copy); an installed,
+// read-only folder is replaced by the user's own copy of it under the XDG data
+// home (see UserFolder.h). Returns path().
+QString settle();
+
 // path() + "/" + relative.
 QString file(const QString& relative);
 

@@ -1,6 +1,8 @@
 // Scripted dialogs and shell for tests.
 #include "platform/FakeDialogs.h"
 
+#include <QUrl>
+
 #include <QFileInfo>
 
 namespace {
@@ -58,6 +60,7 @@ std::optional<ColorValue> FakeDialogs::chooseColor(QWidget*, std::optional<Color
 
 std::optional<FontChoice> FakeDialogs::chooseFont(QWidget*, const FontChoice& current) {
     shown.push_back({QStringLiteral("font"), current.name, QString()});
+    fontsOffered.push_back(current);
     return takeAnswer(fontAnswers);
 }
 
@@ -95,6 +98,11 @@ CopyResult FakeShell::copyFile(QWidget* parent, const QString& source, const QSt
     if (failCopies)
         return CopyResult::Failed;
     return Shell::copyFile(parent, source, destination);
+}
+
+bool FakeShell::openUrl(const QUrl& url) {
+    openedUrls << url.toString();
+    return true;
 }
 
 bool FakeShell::openDocument(const QString& path) {

@@ -30,6 +30,7 @@ public:
     std::deque<MsgAnswer> messageAnswers;
 
     std::vector<Shown> shown; // every dialog shown, in order
+    std::vector<FontChoice> fontsOffered; // what each font dialog opened with
     // Texts of the message boxes shown, in order.
     QStringList messages() const;
 
@@ -50,12 +51,14 @@ public:
     ~FakeShell() override;
 
     QStringList opened;                // paths given to openDocument
+    QStringList openedUrls;            // addresses given to openUrl
     QList<QStringList> started;        // program followed by its arguments
     QStringList programsOnPath;        // names findProgram reports as present
     bool failCopies = false;           // make every copyFile fail
 
     CopyResult copyFile(QWidget* parent, const QString& source, const QString& destination) override;
     bool openDocument(const QString& path) override;
+    bool openUrl(const QUrl& url) override;
     bool startProgram(const QString& program, const QStringList& arguments) override;
     QString findProgram(const QString& name) override;
 };

@@ -16,6 +16,8 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <limits>
 
 QString qtFileFilter(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -57,6 +59,33 @@ const std::pair<const char*, ColorValue> FontColors[] = {
     {"White", Color::rgb(255, 255, 255)},
 };
 
+// The face of f's family with f's slant and the nearest weight, preferring
+// faces of normal width; empty when the family lists f's style already.
+QString matchingFace(const QFont& f) {
+    const QStringList faces = QFontDatabase::styles(f.family());
+    if (faces.contains(QFontDatabase::styleString(f), Qt::CaseInsensitive))
+        return QString();
+    QString best;
+    int bestScore = std::numeric_limits<int>::max();
+    for (const QString& face : faces) {
+        int score = std::abs(QFontDatabase::weight(f.family(), face) - int(f.weight()));
+        // The database may not count an "Oblique" face as slanted.
+        const bool slanted = QFontDatabase::italic(f.family(), face) ||
+                             face.contains(QLatin1String("Italic"), Qt::CaseInsensitive) ||
+                             face.contains(QLatin1String("Oblique"), Qt::CaseInsensitive);
+        if (slanted != f.italic())
+            score += 100000;
+        for (const char* width : {"Condensed", "Expanded", "Narrow", "Wide"})
+            if (face.contains(QLatin1String(width), Qt::CaseInsensitive))
+                score += 1000;
+        if (score < bestScore) {
+            bestScore = score;
+            best = face;
+        }
+    }
+    return best;
+}
+
 class QtDialogs : public Dialogs {
 public:
     std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter) override {
@@ -93,6 +122,11 @@ public:
         // the family that is actually used instead.
         if (!QFontDatabase::styles(f.family()).contains(QFontDatabase::styleString(f), Qt::CaseInsensitive))
             f.setFamily(QFontInfo(f).family());
+        // A family whose regular face has its own name ("Book") would show
+        // its first face (often "Oblique") and hand that back: name the face
+        // that matches the weight and slant.
+        if (const QString face = matchingFace(f); !face.isEmpty())
+            f.setStyleName(face);
         fonts->setCurrentFont(f);
 
         auto* colors = new QComboBox(&box);

@@ -103,6 +103,8 @@ bool Shell::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }
 
+bool Shell::openUrl(const QUrl& url) { return url.isValid() && QDesktopServices::openUrl(url); }
+
 bool Shell::startProgram(const QString& program, const QStringList& arguments) {
     if (program.isEmpty())
         return false;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QUrl;
 class QWidget;
 
 enum class CopyResult {
@@ -22,6 +23,9 @@ public:
     virtual CopyResult copyFile(QWidget* parent, const QString& source, const QString& destination);
     // Open a document or folder with the desktop's default program.
     virtual bool openDocument(const QString& path);
+    // Open an address (web page, mail address, file URL) with the desktop's
+    // program for it.
+    virtual bool openUrl(const QUrl& url);
     // Start a program (looked up on the PATH when not absolute) detached.
     virtual bool startProgram(const QString& program, const QStringList& arguments = {});
     // Full path of a program on the PATH, or empty.

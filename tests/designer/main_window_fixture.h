@@ -4,7 +4,7 @@
 #include "designer/LoadingWindow.h"
 #include "designer/BackgroundLibrary.h"
 #include "designer/MainWindow.h"
-#include "designer/UpDown.h"
+#include "platform/UpDown.h"
 #include "platform/AppContext.h"
 #include "platform/AppFolder.h"
 #include "platform/FakeDialogs.h"

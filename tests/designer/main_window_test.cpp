@@ -1,6 +1,6 @@
 // The main window driven through its real controls: start values, layout,
 // key filter, preview refresh rules and the colour pickers.
-#include "designer/ColorText.h"
+#include "platform/ColorText.h"
 #include "designer/EnlargedPreview.h"
 #include "designer/PreviewPage.h"
 #include "tests/designer/main_window_fixture.h"
@@ -274,7 +274,7 @@ TEST(MainWindow, AdvancedEditorWritesThePreviewFirstAndOpensModally) {
         else
             f.click("AdvencedEditorB");
         EXPECT_TRUE(f.previewFile().contains("<font face=arial>it\\'shere</font>")) << fromMenu;
-        auto* editor = w.findChild<QDialog*>(QStringLiteral("AdvencedEditor"));
+        auto* editor = w.findChild<QWidget*>(QStringLiteral("AdvencedEditor"));
         ASSERT_NE(editor, nullptr);
         EXPECT_TRUE(editor->isVisible());
         EXPECT_TRUE(editor->isModal());

@@ -1,16 +1,18 @@
 'use strict';
-// The 62 content effects of wisplet.js in headless Chromium: hidden at the
-// start, shown and left untouched at the end, growing in between, and moving
-// in the direction each effect's name promises.
+// The 62 content effects of wisplet.js, in the engine named on the command
+// line: hidden at the start, shown and left untouched at the end, growing in
+// between, moving in the direction each effect's name promises, and starting
+// from a frame that looks exactly like the waiting box.
 const { test, before, after } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { launch, sampleFolder, requireChromium } = require('./lib/browser');
-const { effectGrid } = require('./lib/pages');
+const { launch, sampleFolder, requireEngine } = require('./lib/browser');
+const { effectGrid, sharpPicture } = require('./lib/pages');
+const png = require('./lib/png');
 const { snapshot, mean } = require('./lib/sampling');
 
-requireChromium();
+requireEngine();
 
 const C = 'content', E = 'empty';
 // [effect, t, region as fractions of the content area [x0, y0, x1, y1], what it shows]
@@ -89,8 +91,7 @@ before(async () => {
   dir = sampleFolder();
   fs.writeFileSync(path.join(dir, 'grid.html'), grid.html);
   browser = await launch({ viewport: grid.viewport });
-  page = browser.context.pages()[0] || await browser.context.newPage();
-  await page.goto('file://' + path.join(dir, 'grid.html'));
+  page = await browser.open(path.join(dir, 'grid.html'));
   await page.evaluate(() => WriteWisplet.test.seekAll(0));
   names = await page.evaluate(() => WriteWisplet.effects);
   rects = await page.evaluate(() => WriteWisplet.test.boxes().map((b) => {
@@ -195,4 +196,39 @@ test('seeking back into an effect after it ended redraws the same frame', async 
   await page.evaluate(() => { WriteWisplet.test.seek(47, 1); WriteWisplet.test.seek(47, 0.5); });
   const again = (await snapshot(page)).region(rects[47], [0, 0, 1, 1]);
   assert.ok(Math.abs(first - again) < 0.01, `${first} vs ${again}`);
+});
+
+// Last, as it loads a page of its own into the tab.
+test('the first reveal frame looks exactly like the waiting box over a sharp picture', async () => {
+  // a size that no effect's grid divides: edges of bands, cells and halves fall between pixels
+  const grid = effectGrid({ width: 161, height: 123, padIn: 3, padOut: 4, borderWidth: 3, background: 'Wisplet_Files/sharp.png',
+    borderColor: '#00C000' });
+  fs.writeFileSync(path.join(dir, 'Wisplet_Files', 'sharp.png'), sharpPicture(grid.outer.width, grid.outer.height));
+  fs.writeFileSync(path.join(dir, 'sharp.html'), grid.html);
+  await browser.setViewport(grid.viewport);
+  const sharp = await browser.open(path.join(dir, 'sharp.html'));
+  await sharp.evaluate(() => new Promise((r) => { const img = new Image(); img.onload = img.onerror = () => r(); img.src = 'Wisplet_Files/sharp.png'; }));
+  const boxes = await sharp.evaluate(() => {
+    WriteWisplet.test.seekAll(1, 'entrance');
+    return WriteWisplet.test.boxes().map((b) => {
+      const r = b.getBoundingClientRect();
+      return { x: Math.round(r.x), y: Math.round(r.y), width: Math.round(r.width), height: Math.round(r.height) };
+    });
+  });
+  const waiting = png.decode(await sharp.screenshot());
+  await sharp.evaluate(() => WriteWisplet.test.seekAll(0));
+  const first = png.decode(await sharp.screenshot());
+  const differ = [];
+  boxes.forEach((r, e) => {
+    assert.ok(r.x >= 0 && r.y >= 0 && r.x + r.width <= waiting.width && r.y + r.height <= waiting.height, `box ${e} in view: ${JSON.stringify([r, waiting.width, waiting.height])}`);
+    let count = 0, worst = 0;
+    for (let y = r.y; y < r.y + r.height; y++) for (let x = r.x; x < r.x + r.width; x++) {
+      const i = (y * waiting.width + x) * 4;
+      const d = Math.max(Math.abs(waiting.data[i] - first.data[i]), Math.abs(waiting.data[i + 1] - first.data[i + 1]),
+        Math.abs(waiting.data[i + 2] - first.data[i + 2]));
+      if (d) { count++; worst = Math.max(worst, d); }
+    }
+    if (count) differ.push(`${e} ${names[e]}: ${count} pixels differ, by up to ${worst}`);
+  });
+  assert.deepEqual(differ, []);
 });

@@ -26,8 +26,10 @@
  * Empty or malformed numbers fall back to the designer's defaults. The box
  * is inserted right after the calling <script> element (or before the table
  * that holds it, where a box cannot stand), floats over the page, and only
- * transforms, clip paths, masks, opacity and a filter are animated. After the
- * reveal the content is left untouched by any of them. Under the user's
+ * transforms, clip paths, masks, opacity and a filter are animated. While it
+ * enters, the box is fixed to the viewport, so sliding in from outside never
+ * gives the page a scroll bar or moves anything on it. After the reveal the
+ * content is left untouched by any of them. Under the user's
  * "reduce motion" preference there is no slide and every effect is a short fade.
  *
  * Test hook (inert unless called): WriteWisplet.test.pause(), .resume(),
@@ -248,23 +250,39 @@
     };
   }
   // Blocks grow to their largest at half time and shrink again, while the content fades in.
+  // One dot of the content per block is kept (a 1-pixel flood tiled every block)
+  // and dilated to the block's size. Every filter length is a fraction of the
+  // content's box (objectBoundingBox units): with user-space lengths on an HTML
+  // element some engines place the sub-regions from another origin.
   function pixelate(c) {
-    var id = 'wisplet-pixelate-' + c.id, NS = 'http://www.w3.org/2000/svg';
+    var id = 'wisplet-pixelate-' + c.id, NS = 'http://www.w3.org/2000/svg', w = c.w, h = c.h;
     var svg = c.temp(doc.createElementNS(NS, 'svg'));
     svg.setAttribute('width', '0'); svg.setAttribute('height', '0');
     css(svg, { position: 'absolute', left: '0', top: '0' });
-    svg.innerHTML = '<filter id="' + id + '" x="0" y="0" width="100%" height="100%" color-interpolation-filters="sRGB">' +
-      '<feFlood x="0" y="0" width="1" height="1"/><feComposite width="2" height="2"/><feTile result="dots"/>' +
-      '<feComposite in="SourceGraphic" in2="dots" operator="in"/><feMorphology operator="dilate" radius="1"/></filter>';
-    var prim = svg.firstChild.childNodes, maxBlock = Math.max(4, Math.min(16, Math.round(Math.min(c.w, c.h) / 10)));
+    svg.innerHTML = '<filter id="' + id + '" x="0" y="0" width="1" height="1" filterUnits="objectBoundingBox"' +
+      ' primitiveUnits="objectBoundingBox" color-interpolation-filters="sRGB">' +
+      '<feFlood x="0" y="0" width="0" height="0"/><feComposite x="0" y="0" width="0" height="0"/><feTile result="dots"/>' +
+      '<feComposite in="SourceGraphic" in2="dots" operator="in"/><feMorphology operator="dilate" radius="0"/></filter>';
+    var prim = svg.firstChild.childNodes, maxBlock = Math.max(4, Math.min(16, Math.round(Math.min(w, h) / 10)));
+    function set(el, x, y, width, height) {
+      el.setAttribute('x', x / w); el.setAttribute('y', y / h);
+      el.setAttribute('width', width / w); el.setAttribute('height', height / h);
+    }
+    // The reveal moves in steps, one per change of block size, and the fade
+    // keeps step with the blocks: between steps a frame changes nothing, so
+    // the engine need not filter the content again (the costly part).
+    var steps = 2 * (maxBlock - 1), shown = -1;
     return function (t) {
-      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * t - 1)));
-      c.content.style.opacity = String(r2(t));
+      var k = Math.round(t * steps);
+      if (k === shown) return;
+      shown = k;
+      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * k / steps - 1)));
+      c.content.style.opacity = String(r2(k / steps));
       if (b < 2) { c.content.style.removeProperty('filter'); return; }
       var half = Math.floor(b / 2);
-      prim[0].setAttribute('x', half); prim[0].setAttribute('y', half);
-      prim[1].setAttribute('width', b); prim[1].setAttribute('height', b);
-      prim[4].setAttribute('radius', b / 2);
+      set(prim[0], half, half, 1, 1);
+      set(prim[1], 0, 0, b, b);
+      prim[4].setAttribute('radius', b / 2 / w + ' ' + b / 2 / h);
       c.content.style.filter = 'url(#' + id + ')';
     };
   }
@@ -303,11 +321,14 @@
     };
   }
   // Ten horizontal bands: old bands slide out, new bands slide in, or both alternately.
+  // Band edges lie on whole pixels, so bands meet without a seam and each plate
+  // shows its part of the picture exactly where the box shows it.
   function slices(c, mode) {
-    var w = c.w, h = c.h, N = 10, bh = h / N, plates = [], pieces = [], lag = 0.03;
+    var w = c.w, h = c.h, N = 10, plates = [], pieces = [], lag = 0.03;
     for (var i = 0; i < N; i++) {
-      if (mode !== 'in') plates.push(c.plate(0, i * bh, w, bh));
-      if (mode !== 'out') { var p = c.piece(i); clip(p, inset(i * bh, 0, h - (i + 1) * bh, 0)); pieces.push(p); }
+      var y0 = Math.round(i * h / N), y1 = Math.round((i + 1) * h / N);
+      if (mode !== 'in') plates.push(c.plate(0, y0, w, y1 - y0));
+      if (mode !== 'out') { var p = c.piece(i); clip(p, inset(y0, 0, h - y1, 0)); pieces.push(p); }
     }
     return function (t) {
       for (var i = 0; i < N; i++) {
@@ -370,15 +391,21 @@
     h: [[0, 0, 1, 0.5, -1, 0], [0, 0.5, 1, 1, 1, 0]]
   };
   function halves(c, mode) {
-    var w = c.w, h = c.h, parts = PARTS[mode], pieces = [];
+    var w = c.w, h = c.h, parts = PARTS[mode], pieces = [], starts = [];
+    // A part leaves the stage by at least its own reach: the start offset is
+    // never shorter than the distance from the part's far edge to the stage's.
+    function away(size, k, near, far) { return k < 0 ? -Math.max(-k * size, far) : k > 0 ? Math.max(k * size, size - near) : 0; }
     parts.forEach(function (p, i) {
       var el = c.piece(i);
-      clip(el, inset(p[1] * h, (1 - p[2]) * w, (1 - p[3]) * h, p[0] * w));
+      // whole pixels, so the parts meet without a seam once in place
+      var x0 = Math.round(p[0] * w), y0 = Math.round(p[1] * h), x1 = Math.round(p[2] * w), y1 = Math.round(p[3] * h);
+      clip(el, inset(y0, w - x1, h - y1, x0));
       pieces.push(el);
+      starts.push([away(w, p[4], x0, x1), away(h, p[5], y0, y1)]);
     });
     return function (t) {
       var u = 1 - smooth(t);
-      pieces.forEach(function (el, i) { el.style.transform = 'translate(' + r2(parts[i][4] * w * u) + 'px,' + r2(parts[i][5] * h * u) + 'px)'; });
+      pieces.forEach(function (el, i) { el.style.transform = 'translate(' + r2(starts[i][0] * u) + 'px,' + r2(starts[i][1] * u) + 'px)'; });
     };
   }
   // The box turns like a cube: the old face goes away to the left, the new one comes from the right.
@@ -478,7 +505,7 @@
     return !!(global.matchMedia && global.matchMedia('(prefers-reduced-motion: reduce)').matches);
   }
   function Box(o) {
-    this.o = o; this.id = nextId++; this.state = 'new'; this.clock = 0; this.fx = null; this.ctx = null;
+    this.o = o; this.id = nextId++; this.state = 'new'; this.clock = 0; this.fx = null; this.ctx = null; this.flying = false;
     var edge = o.padIn + o.padOut + o.borderWidth;
     this.outerW = o.width + 2 * edge; this.outerH = o.height + 2 * edge;
     var anchor = this.anchor = doc.createElement('div'), el = this.el = doc.createElement('div');
@@ -530,8 +557,17 @@
     // the viewport without scroll bars (in quirks mode the body reports it)
     var el = this.el, root = doc.compatMode === 'BackCompat' && doc.body ? doc.body : doc.documentElement;
     var vw = root.clientWidth || global.innerWidth || 0, vh = root.clientHeight || global.innerHeight || 0;
+    this.land();
     el.style.removeProperty('transform');
-    var r = el.getBoundingClientRect(), left = -Math.max(r.right, 0) - 1, up = -Math.max(r.bottom, 0) - 1;
+    var r = el.getBoundingClientRect(), a = this.anchor.getBoundingClientRect();
+    var left = -Math.max(r.right, 0) - 1, up = -Math.max(r.bottom, 0) - 1;
+    // Where the box lands, from its anchor; under a transformed ancestor a fixed
+    // box is placed from that ancestor instead of the viewport, so the error of
+    // one trial placement is taken off.
+    this.lift = [r.left - a.left, r.top - a.top];
+    this.fly();
+    var q = el.getBoundingClientRect();
+    this.lift[0] -= q.left - r.left; this.lift[1] -= q.top - r.top;
     switch (this.o.entrance) {
       case 1: return [left, 0, 1];
       case 2: return [0, up, 1];
@@ -540,11 +576,31 @@
       default: return [left, up, 1];
     }
   };
+  // While it enters, the box is fixed to the viewport over the place it lands
+  // on (followed each frame, should the page scroll): a box partly outside the
+  // viewport then adds nothing to the page's scrollable area, so the page never
+  // gains a scroll bar and nothing on it moves because of the box.
+  Box.prototype.fly = function () {
+    var a = this.anchor.getBoundingClientRect();
+    css(this.el, { position: 'fixed', left: r2(a.left + this.lift[0]) + 'px', top: r2(a.top + this.lift[1]) + 'px',
+      right: 'auto', 'margin-left': '0' });
+    this.flying = true;
+  };
+  // Back in the page at the aligned place.
+  Box.prototype.land = function () {
+    if (!this.flying) return;
+    var s = this.el.style;
+    s.position = 'absolute'; s.top = '0';
+    s.removeProperty('left'); s.removeProperty('right'); s.removeProperty('margin-left');
+    this.flying = false;
+    this.align();
+  };
   Box.prototype.entrance = function (t) {
     var s = this.el.style;
     s.visibility = 'visible';
-    if (t >= 1 || this.E === 0) { s.removeProperty('transform'); this.offset = null; return; }
+    if (t >= 1 || this.E === 0) { this.land(); s.removeProperty('transform'); this.offset = null; return; }
     if (!this.offset) this.offset = this.measure();
+    this.fly();
     var u = 1 - easeOut(clamp01(t)), f = this.offset;
     s.transform = 'translate(' + r2(f[0] * u) + 'px,' + r2(f[1] * u) + 'px)' + (f[2] ? '' : ' scale(' + r2(Math.max(1 - u, 0.0001)) + ')');
   };

@@ -1,53 +1,109 @@
 'use strict';
-// Starts the system's headless Chromium through playwright-core (never a downloaded browser).
+// The browser the page-script checks run in, whatever its engine: pages are
+// served by the local test server, and every call here behaves the same in
+// Chromium, Firefox and WebKit.
+//
+// The engine is the first command-line argument or --engine NAME, else
+// WISPLET_ENGINE, else chromium.
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { execFileSync } = require('child_process');
+const engines = require('./engines');
+const { serve } = require('./server');
 
-const CHROMIUM = process.env.WISPLET_CHROMIUM || '/usr/bin/chromium';
-const SKIP = 77; // CTest's SKIP_RETURN_CODE for this suite
-const ARGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const SKIP = 77; // CTest's SKIP_RETURN_CODE for these suites
 const WEB_DIR = path.resolve(__dirname, '..');
 const ROOT = path.resolve(WEB_DIR, '..', '..');
 const RESOURCES = path.join(ROOT, 'resources');
 
-/** Exits with the skip code when no Chromium is installed; that is the only reason to skip. */
-function requireChromium() {
-  if (!fs.existsSync(CHROMIUM)) {
-    console.log(`SKIPPED: no Chromium at ${CHROMIUM}; install the Debian package "chromium" to run the page-script tests.`);
+/** The engine named on the command line or in the environment. */
+function engineName(argv = process.argv.slice(2)) {
+  const i = argv.indexOf('--engine');
+  const named = i >= 0 ? argv[i + 1] : argv.find((a) => !a.startsWith('-'));
+  return named || process.env.WISPLET_ENGINE || 'chromium';
+}
+
+/** Exits with the skip code when the engine's browser is not installed; that is the only reason to skip. */
+function requireEngine(engine = engineName()) {
+  const gone = engines.missing(engine);
+  if (gone.length) {
+    console.log(`SKIPPED: ${gone.join(', ')} missing; install the Debian package(s) "${engines.ENGINES[engine].pkg}" to run the ${engine} checks.`);
     process.exit(SKIP);
   }
+  return engine;
 }
 
-/** Loads playwright-core, installing the locked version with npm ci on first use. */
-function playwright() {
+/** Makes sure the locked npm packages are there, running npm ci on first use. */
+function installPackages() {
   try {
-    return require('playwright-core');
+    require.resolve('playwright-core'); require.resolve('puppeteer-core'); require.resolve('selenium-webdriver');
   } catch (e) {
-    console.log('playwright-core missing: running npm ci in ' + WEB_DIR);
+    console.log('npm packages missing: running npm ci in ' + WEB_DIR);
     execFileSync('npm', ['ci', '--no-audit', '--no-fund'], { cwd: WEB_DIR, stdio: 'inherit',
-      env: Object.assign({}, process.env, { PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD: '1' }) });
-    return require('playwright-core');
+      env: Object.assign({}, process.env, { PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD: '1', PUPPETEER_SKIP_DOWNLOAD: '1' }) });
   }
 }
 
-/** Launches a browser context with a fresh profile; close() removes the profile again. */
+const settle = () => new Promise((done) => {
+  // two animation frames: the last style change has been painted and composited
+  const timer = setTimeout(done, 300);
+  requestAnimationFrame(() => requestAnimationFrame(() => { clearTimeout(timer); done(); }));
+});
+
+/**
+ * Launches the engine's browser with one tab. Returns
+ *   { engine, open(file) -> page, setViewport(v), close() }
+ * where page has evaluate(fn, arg), screenshot() (PNG of the viewport, taken
+ * once what the page shows has been painted), waitFor(fn, arg, ms) and log()
+ * -> { errors, requests, failed } since the page was opened.
+ */
 async function launch(options = {}) {
-  requireChromium();
-  const { chromium } = playwright();
-  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'wisplet-chromium-'));
-  const context = await chromium.launchPersistentContext(profile, {
-    executablePath: CHROMIUM, headless: true, args: ARGS.concat(options.extraArgs || []),
-    viewport: options.viewport || { width: 1280, height: 800 }, deviceScaleFactor: 1,
-    reducedMotion: options.reducedMotion || 'no-preference'
-  });
-  const close = async () => {
-    await context.close().catch(() => {});
-    fs.rmSync(profile, { recursive: true, force: true });
+  const engine = requireEngine(options.engine || engineName());
+  installPackages();
+  const server = await serve([os.tmpdir(), ROOT]);
+  let tab;
+  try {
+    tab = await engines.open(engine, options);
+  } catch (e) {
+    await server.close();
+    throw e;
+  }
+  const page = {
+    url: null,
+    evaluate: (fn, arg) => tab.evaluate(fn, arg),
+    async screenshot() { await tab.evaluate(settle); return tab.screenshot(); },
+    async waitFor(fn, arg, ms = 10000) {
+      const end = Date.now() + ms;
+      for (;;) {
+        if (await tab.evaluate(fn, arg)) return;
+        if (Date.now() > end) throw new Error('timed out waiting for ' + String(fn).slice(0, 200));
+        await new Promise((r) => setTimeout(r, 50));
+      }
+    },
+    async log() {
+      // errors are noted a moment after they happen (see the recorder)
+      const errors = await tab.evaluate(() => new Promise((r) => setTimeout(() => r((window.__wispletLog || []).slice()), 20)));
+      return { errors, requests: server.log.requests.slice(), failed: server.log.failed.slice() };
+    }
   };
-  return { context, close, profile };
+  return {
+    engine,
+    async open(file) {
+      await tab.goto('about:blank');
+      server.reset();
+      page.url = server.url(file);
+      await tab.goto(page.url);
+      return page;
+    },
+    async setViewport(v) {
+      await tab.setViewport(v);
+      await page.waitFor((v) => innerWidth === v.width && innerHeight === v.height, v, 3000);
+    },
+    async close() {
+      try { await tab.close(); } finally { await server.close(); }
+    }
+  };
 }
 
 /** A temporary folder laid out like the application's samples folder. */
@@ -60,4 +116,4 @@ function sampleFolder() {
   return dir;
 }
 
-module.exports = { launch, requireChromium, sampleFolder, RESOURCES, ROOT, SKIP };
+module.exports = { launch, engineName, requireEngine, sampleFolder, RESOURCES, ROOT, SKIP };

@@ -60,27 +60,40 @@ function testContent(w, h) {
     '<a href="#x" style="color:#00FFFF">link</a></div>';
 }
 
+/** A PNG of w x h pixels, each of a seeded random colour: a picture with an edge at every pixel. */
+function sharpPicture(w, h, seed = 7) {
+  const data = Buffer.alloc(w * h * 4);
+  let a = seed;
+  for (let i = 0; i < data.length; i++) {
+    a = (a * 1103515245 + 12345) >>> 0;
+    data[i] = i % 4 === 3 ? 255 : (a >>> 16) & 0xff;
+  }
+  return require('./png').encode({ width: w, height: h, data });
+}
+
 /** A page with one box per effect in a fixed grid; returns html and the cell geometry. */
 function effectGrid(opts) {
   const o = Object.assign({ width: 160, height: 120, padIn: 2, padOut: 3, borderWidth: 2, perRow: 8,
-    effects: Array.from({ length: 62 }, (_, i) => i), gap: 8, label: false, bgColor: '#FF0000' }, opts);
+    effects: Array.from({ length: 62 }, (_, i) => i), gap: 8, label: false, bgColor: '#FF0000',
+    background: 'Wisplet_Files/MyBackground' }, opts);
   const outer = o.width + 2 * (o.padIn + o.padOut + o.borderWidth), labelH = o.label ? 16 : 0;
   const outerH = o.height + 2 * (o.padIn + o.padOut + o.borderWidth);
   const cells = o.effects.map((e) => {
-    const call = callArgs({ waiting: 0, width: o.width, height: o.height, bgColor: o.bgColor, align: 'Left',
+    const call = callArgs({ waiting: 0, width: o.width, height: o.height, bgColor: o.bgColor, align: 'Left', background: o.background,
       effect: e, content: o.content || testContent(o.width, o.height), padIn: o.padIn, padOut: o.padOut,
       borderStyle: 'solid', borderWidth: o.borderWidth, borderColor: o.borderColor || '#000000' });
     const label = o.label ? `<div class="lbl">${o.label(e)}</div>` : '';
     return `<div class="cell">${label}<div class="slot"><script>WriteWisplet(${call})</script></div></div>`;
   });
   const html = '<!DOCTYPE html><html><head><meta charset="utf-8"><script src="Wisplet_Files/wisplet.js"></script>' +
-    `<style>body{margin:${o.gap}px;background:${o.pageColor || '#fff'};font:12px Arial}` +
+    `<style>html{overflow:hidden}body{margin:${o.gap}px;background:${o.pageColor || '#fff'};font:12px Arial}` +
     `.cell{display:inline-block;vertical-align:top;width:${outer}px;margin:0 ${o.gap}px ${o.gap}px 0}` +
     `.slot{position:relative;height:${outerH}px}` +
     `.lbl{height:${labelH}px;white-space:nowrap;overflow:hidden;text-overflow:ellipsis}</style></head><body>` +
     cells.join('') + '</body></html>';
   const rows = Math.ceil(o.effects.length / o.perRow);
-  return { html, viewport: { width: o.perRow * (outer + o.gap) + 2 * o.gap, height: rows * (outerH + labelH + o.gap + 4) + 2 * o.gap } };
+  return { html, outer: { width: outer, height: outerH },
+    viewport: { width: o.perRow * (outer + o.gap) + 2 * o.gap, height: rows * (outerH + labelH + o.gap + 4) + 2 * o.gap } };
 }
 
-module.exports = { quote, callArgs, previewPage, exportPage, exportBody, HEAD_LINE, testContent, effectGrid };
+module.exports = { quote, callArgs, previewPage, exportPage, exportBody, HEAD_LINE, testContent, effectGrid, sharpPicture };

@@ -6,7 +6,7 @@ const png = require('./png');
 
 /** Takes a viewport screenshot and returns a sampler over it. */
 async function snapshot(page) {
-  return sampler(png.decode(await page.screenshot({ type: 'png' })));
+  return sampler(png.decode(await page.screenshot()));
 }
 
 function sampler(img) {

@@ -1,4 +1,4 @@
-#include "designer/ColorText.h"
+#include "platform/ColorText.h"
 
 int ColorComponent(ColorValue c, int part) {
     const QString hex = QStringLiteral("%1").arg(c & 0xFFFFFFu, 6, 16, QLatin1Char('0')).toUpper(); // BBGGRR

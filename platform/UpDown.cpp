@@ -1,4 +1,4 @@
-#include "designer/UpDown.h"
+#include "platform/UpDown.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
