@@ -81,10 +81,12 @@ void FillSample::setChosen(bool chosen) {
 void FillSample::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect().adjusted(1, 1, -2, -2);
+    // A light grey, so the fill stands out on the window's darker grey.
+    const QColor sampleFill(192, 192, 192);
     if (mode_ != 0)
-        p.fillRect(r, QColor(128, 128, 128));
+        p.fillRect(r, sampleFill);
     // Mode 2 has no outline of its own: only the choice's border shows.
-    p.setPen(QPen(chosen_ ? Qt::white : (mode_ == 2 ? QColor(128, 128, 128) : Qt::black), 1));
+    p.setPen(QPen(chosen_ ? Qt::white : (mode_ == 2 ? sampleFill : Qt::black), 1));
     p.drawRect(r);
 }
 
