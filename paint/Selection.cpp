@@ -1,5 +1,7 @@
 #include "paint/Selection.h"
 
+#include "paint/FigureGeometry.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
@@ -20,14 +22,8 @@ QRect corners(QPoint a, QPoint b) {
 Selection::Selection(SelectionHost& host) : host_(host), pic_(host.selectionSurface()) { pic_.autoSize = true; }
 
 QPoint Selection::constrained(QPoint p, bool shift, bool ctrl) const {
-    if (!shift || ctrl)
-        return p;
-    // SHIFT alone: the end moves onto the diagonal at the smaller distance.
-    const int dx = std::abs(p.x() - start_.x());
-    const int dy = std::abs(p.y() - start_.y());
-    if (dy >= dx)
-        return QPoint(p.x(), p.y() > start_.y() ? start_.y() + dx : start_.y() - dx);
-    return QPoint(p.x() > start_.x() ? start_.x() + dy : start_.x() - dy, p.y());
+    // SHIFT alone squares the selection; CTRL has no meaning here.
+    return Figure::ConstrainEndPoint(start_, p.x(), p.y(), shift, ctrl, false);
 }
 
 void Selection::showMarquee() {
