@@ -249,6 +249,29 @@
       else clip(plate, t < 1 ? shapePath(kind, w, h, (1 - t) * 1.02) : EMPTY);
     };
   }
+  // Filter lengths as fractions of the box, in single precision as the engines
+  // keep them: the nearest fraction whose size in pixels (side > 0) is at
+  // least, or (side < 0) at most, v. Some engines round a sub-region outwards,
+  // some keep its fraction, some truncate a radius: a hair over or under a whole
+  // pixel on the wrong side shows as gaps or seams between the blocks.
+  var F32 = global.Float32Array ? new Float32Array(1) : null, I32 = F32 ? new Int32Array(F32.buffer) : null;
+  function fraction(v, size, side) {
+    var f = Math.fround ? Math.fround(v / size) : v / size;
+    if (!F32 || !Math.fround || v <= 0) return f;
+    for (var i = 0; i < 64 && (side > 0 ? Math.fround(f * size) < v : Math.fround(f * size) > v); i++) {
+      F32[0] = f; I32[0] += side; f = F32[0];
+    }
+    return f;
+  }
+  // One pixel from p on, in fractions of size: [start, length] with start at p
+  // or just after it and the end at p + 1 or just before it.
+  function pixel(p, size) {
+    var x = fraction(p, size, 1), len = fraction(1, size, -1);
+    for (var i = 0; i < 64 && Math.fround(Math.fround(x * size) + Math.fround(len * size)) > p + 1; i++) {
+      F32[0] = len; I32[0] -= 1; len = F32[0];
+    }
+    return [x, len];
+  }
   // Blocks grow to their largest at half time and shrink again, while the content fades in.
   // One dot of the content per block is kept (a 1-pixel flood tiled every block)
   // and dilated to the block's size. Every filter length is a fraction of the
@@ -263,26 +286,27 @@
       ' primitiveUnits="objectBoundingBox" color-interpolation-filters="sRGB">' +
       '<feFlood x="0" y="0" width="0" height="0"/><feComposite x="0" y="0" width="0" height="0"/><feTile result="dots"/>' +
       '<feComposite in="SourceGraphic" in2="dots" operator="in"/><feMorphology operator="dilate" radius="0"/></filter>';
-    var prim = svg.firstChild.childNodes, maxBlock = Math.max(4, Math.min(16, Math.round(Math.min(w, h) / 10)));
-    function set(el, x, y, width, height) {
-      el.setAttribute('x', x / w); el.setAttribute('y', y / h);
-      el.setAttribute('width', width / w); el.setAttribute('height', height / h);
+    // A block is 2r + 1 pixels: a dot dilated by a whole radius r fills its
+    // block exactly, so blocks neither overlap nor leave gaps between them.
+    var prim = svg.firstChild.childNodes, R = Math.max(2, Math.min(8, Math.round(Math.min(w, h) / 20)));
+    function set(el, x, y) {
+      el.setAttribute('x', x[0]); el.setAttribute('width', x[1]);
+      el.setAttribute('y', y[0]); el.setAttribute('height', y[1]);
     }
-    // The reveal moves in steps, one per change of block size, and the fade
-    // keeps step with the blocks: between steps a frame changes nothing, so
-    // the engine need not filter the content again (the costly part).
-    var steps = 2 * (maxBlock - 1), shown = -1;
+    // The reveal moves in steps, the fade with them: between steps a frame
+    // changes nothing, so the engine need not filter the content again (the
+    // costly part).
+    var steps = 4 * R, shown = -1;
     return function (t) {
       var k = Math.round(t * steps);
       if (k === shown) return;
       shown = k;
-      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * k / steps - 1)));
+      var r = Math.round(R * (1 - Math.abs(2 * k / steps - 1))), b = 2 * r + 1;
       c.content.style.opacity = String(r2(k / steps));
-      if (b < 2) { c.content.style.removeProperty('filter'); return; }
-      var half = Math.floor(b / 2);
-      set(prim[0], half, half, 1, 1);
-      set(prim[1], 0, 0, b, b);
-      prim[4].setAttribute('radius', b / 2 / w + ' ' + b / 2 / h);
+      if (!r) { c.content.style.removeProperty('filter'); return; }
+      set(prim[0], pixel(r, w), pixel(r, h)); // the dot
+      set(prim[1], [0, fraction(b, w, -1)], [0, fraction(b, h, -1)]); // the block it is tiled with
+      prim[4].setAttribute('radius', fraction(r, w, 1) + ' ' + fraction(r, h, 1));
       c.content.style.filter = 'url(#' + id + ')';
     };
   }
