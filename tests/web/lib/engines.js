@@ -14,10 +14,18 @@ const os = require('os');
 const path = require('path');
 const { spawn } = require('child_process');
 
+/** MiniBrowser lies in the architecture's library folder. */
+function miniBrowser() {
+  const lib = '/usr/lib';
+  const arch = fs.existsSync(lib) ? fs.readdirSync(lib).filter((d) => /-linux-gnu/.test(d)) : [];
+  const found = arch.map((d) => path.join(lib, d, 'webkit2gtk-4.1', 'MiniBrowser')).find((f) => fs.existsSync(f));
+  return found || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+}
+
 const ENGINES = {
   chromium: { binaries: [process.env.WISPLET_CHROMIUM || '/usr/bin/chromium'], pkg: 'chromium' },
   firefox: { binaries: [process.env.WISPLET_FIREFOX || '/usr/bin/firefox-esr'], pkg: 'firefox-esr' },
-  webkit: { binaries: ['/usr/bin/WebKitWebDriver', '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', '/usr/bin/Xvfb'],
+  webkit: { binaries: ['/usr/bin/WebKitWebDriver', miniBrowser(), '/usr/bin/Xvfb'],
     pkg: 'webkit2gtk-driver xvfb' }
 };
 
@@ -154,7 +162,7 @@ async function webkit(o) {
     evaluate: (fn, arg) => d.executeScript(script(fn), arg === undefined ? null : arg),
     screenshot: async () => Buffer.from(await d.takeScreenshot(), 'base64'),
     setViewport,
-    close: async () => { await d.quit().catch(() => {}); stop(); }
+    close: async () => { await d.quit().catch(() => {}); await stop(); }
   };
 }
 
