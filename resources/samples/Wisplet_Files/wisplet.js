@@ -250,28 +250,24 @@
     };
   }
   // Filter lengths as fractions of the box, in single precision as the engines
-  // keep them: the nearest fraction whose size in pixels (side > 0) is at
-  // least, or (side < 0) at most, v. Some engines round a sub-region outwards,
-  // some keep its fraction, some truncate a radius: a hair over or under a whole
-  // pixel on the wrong side shows as gaps or seams between the blocks.
+  // keep them: the nearest fraction whose size in pixels is at least (side > 0)
+  // or at most (side < 0) v. Engines differ in how they turn a fraction back
+  // into pixels - one rounds a sub-region outwards, one keeps its fraction, one
+  // truncates a radius, one rounds a radius up unless it is all but whole - and
+  // a hair on the wrong side of a whole pixel shows as gaps or seams between
+  // the blocks. So sub-regions end EDGE pixels short of their last pixel and a
+  // radius is HAIR pixels over its whole ones: more than any engine's rounding
+  // error, far less than anything visible or than a radius rounded up.
   var F32 = global.Float32Array ? new Float32Array(1) : null, I32 = F32 ? new Int32Array(F32.buffer) : null;
+  var EDGE = 1e-5, HAIR = 3e-5;
   function fraction(v, size, side) {
     var f = Math.fround ? Math.fround(v / size) : v / size;
     if (!F32 || !Math.fround || v <= 0) return f;
-    for (var i = 0; i < 64 && (side > 0 ? Math.fround(f * size) < v : Math.fround(f * size) > v); i++) {
-      F32[0] = f; I32[0] += side; f = F32[0];
-    }
+    for (var i = 0; i < 64 && (side > 0 ? f * size < v : f * size > v); i++) { F32[0] = f; I32[0] += side; f = F32[0]; }
     return f;
   }
-  // One pixel from p on, in fractions of size: [start, length] with start at p
-  // or just after it and the end at p + 1 or just before it.
-  function pixel(p, size) {
-    var x = fraction(p, size, 1), len = fraction(1, size, -1);
-    for (var i = 0; i < 64 && Math.fround(Math.fround(x * size) + Math.fround(len * size)) > p + 1; i++) {
-      F32[0] = len; I32[0] -= 1; len = F32[0];
-    }
-    return [x, len];
-  }
+  // [start, length] of the n pixels from p on, as fractions of size.
+  function span(p, n, size) { return [fraction(p, size, 1), fraction(n - EDGE, size, -1)]; }
   // Blocks grow to their largest at half time and shrink again, while the content fades in.
   // One dot of the content per block is kept (a 1-pixel flood tiled every block)
   // and dilated to the block's size. Every filter length is a fraction of the
@@ -304,9 +300,9 @@
       var r = Math.round(R * (1 - Math.abs(2 * k / steps - 1))), b = 2 * r + 1;
       c.content.style.opacity = String(r2(k / steps));
       if (!r) { c.content.style.removeProperty('filter'); return; }
-      set(prim[0], pixel(r, w), pixel(r, h)); // the dot
-      set(prim[1], [0, fraction(b, w, -1)], [0, fraction(b, h, -1)]); // the block it is tiled with
-      prim[4].setAttribute('radius', fraction(r, w, 1) + ' ' + fraction(r, h, 1));
+      set(prim[0], span(r, 1, w), span(r, 1, h)); // the dot
+      set(prim[1], span(0, b, w), span(0, b, h)); // the block it is tiled with
+      prim[4].setAttribute('radius', fraction(r + HAIR, w, 1) + ' ' + fraction(r + HAIR, h, 1));
       c.content.style.filter = 'url(#' + id + ')';
     };
   }
