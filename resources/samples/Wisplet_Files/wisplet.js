@@ -194,15 +194,25 @@
     };
   }
   function fade(c) { return function (t) { c.content.style.opacity = String(r2(t)); }; }
-  // A soft edge a quarter of the box wide, drawn as a gradient mask.
+  // A soft edge a quarter of the box wide. Behind the edge the content is
+  // shown by a plain clip; only a copy clipped to the band of the soft edge
+  // carries the gradient mask, so the engines mask a quarter of the box, not
+  // all of it. The two meet on a whole pixel, where the mask is still opaque.
   function gradient(c, dx, dy) {
-    var el = c.content, L = dx ? c.w : c.h, soft = L / 4;
+    var w = c.w, h = c.h, L = dx ? w : h, soft = L / 4, band = c.piece(1);
     var to = dx > 0 ? 'right' : dx < 0 ? 'left' : dy > 0 ? 'bottom' : 'top';
-    both(el, 'mask-size', '100% 100%');
-    both(el, 'mask-repeat', 'no-repeat');
+    both(band, 'mask-size', '100% 100%');
+    both(band, 'mask-repeat', 'no-repeat');
+    // [from, to) along the axis, counted from the side the edge starts at, as a rectangle of the box
+    function part(a, b) {
+      var lo = dx > 0 || dy > 0 ? a : L - b, hi = dx > 0 || dy > 0 ? b : L - a;
+      return rects([dx ? [lo, 0, hi, h] : [0, lo, w, hi]], w, h);
+    }
     return function (t) {
-      var p = -soft + t * (L + soft);
-      both(el, 'mask-image', 'linear-gradient(to ' + to + ',#000 ' + r2(p) + 'px,rgba(0,0,0,0) ' + r2(p + soft) + 'px)');
+      var p = -soft + t * (L + soft), q = Math.max(0, Math.min(L, Math.round(p)));
+      clipPath(c.content, part(0, q));
+      clipPath(band, part(q, Math.min(L, p + soft)));
+      both(band, 'mask-image', 'linear-gradient(to ' + to + ',#000 ' + r2(p) + 'px,rgba(0,0,0,0) ' + r2(p + soft) + 'px)');
     };
   }
   // Shapes around the centre at scale s (1 covers all four corners).
@@ -478,7 +488,7 @@
     ['Diagonal Saw - Right Down', front, 1, 1, true], ['Diagonal Saw - Right Up', front, 1, -1, true],
     ['Wheel Wipe ', sweep, 'wheel'], ['ZigZag', grid, 'zigzag']
   ];
-  var NEEDS_PATH = [doors, front, blinds, checker, shape, sweep, scatter, grid];
+  var NEEDS_PATH = [doors, front, blinds, checker, gradient, shape, sweep, scatter, grid];
 
   /* ---------- what an effect may create and change while it runs ---------- */
   function Ctx(box) {
