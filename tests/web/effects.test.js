@@ -232,3 +232,40 @@ test('the first reveal frame looks exactly like the waiting box over a sharp pic
   });
   assert.deepEqual(differ, []);
 });
+
+// Also on a page of its own.
+test('pixelate shows whole blocks of its largest size at half time, without gaps or seams', async () => {
+  // a size at which some engines' rounding used to leave gaps or seams between blocks
+  const W = 161, H = 123, block = 13; // the largest block of such a box, reached at half time
+  fs.writeFileSync(path.join(dir, 'Wisplet_Files', 'noise.png'), sharpPicture(W, H, 3));
+  const grid = effectGrid({ effects: [34, 16], perRow: 2, width: W, height: H,
+    content: `<img src="Wisplet_Files/noise.png" width="${W}" height="${H}" style="display:block" alt="">` });
+  fs.writeFileSync(path.join(dir, 'noise.html'), grid.html);
+  await browser.setViewport({ width: Math.max(grid.viewport.width, 600), height: Math.max(grid.viewport.height, 300) });
+  const noise = await browser.open(path.join(dir, 'noise.html'));
+  await noise.evaluate(() => new Promise((r) => { const img = new Image(); img.onload = img.onerror = () => r(); img.src = 'Wisplet_Files/noise.png'; }));
+  await noise.evaluate(() => WriteWisplet.test.seekAll(0.5));
+  const stages = await noise.evaluate(() => WriteWisplet.test.boxes().map((b) => {
+    const r = b.querySelector('.wisplet-stage').getBoundingClientRect();
+    return { x: Math.round(r.x), y: Math.round(r.y) };
+  }));
+  const img = png.decode(await noise.screenshot());
+  // mean length of the runs of one colour along the rows of the content
+  const runs = stages.map((s) => {
+    let count = 0, total = 0;
+    for (let y = s.y + 2; y < s.y + H - 2; y += 3) {
+      let run = 1;
+      for (let x = s.x + 1; x < s.x + W; x++) {
+        const i = (y * img.width + x) * 4, j = i - 4;
+        // one level apart is the same colour: engines blend the fade with their own rounding
+        const same = Math.abs(img.data[i] - img.data[j]) <= 1 && Math.abs(img.data[i + 1] - img.data[j + 1]) <= 1 &&
+          Math.abs(img.data[i + 2] - img.data[j + 2]) <= 1;
+        if (same) run++; else { total += run; count++; run = 1; }
+      }
+      total += run; count++;
+    }
+    return total / count;
+  });
+  assert.ok(runs[0] > block * 0.8 && runs[0] < block * 1.2, `pixelate runs ${runs[0].toFixed(1)} pixels long, blocks are ${block}`);
+  assert.ok(runs[1] < 3, `fade keeps the picture's detail: runs ${runs[1].toFixed(1)}`);
+});

@@ -194,15 +194,25 @@
     };
   }
   function fade(c) { return function (t) { c.content.style.opacity = String(r2(t)); }; }
-  // A soft edge a quarter of the box wide, drawn as a gradient mask.
+  // A soft edge a quarter of the box wide. Behind the edge the content is
+  // shown by a plain clip; only a copy clipped to the band of the soft edge
+  // carries the gradient mask, so the engines mask a quarter of the box, not
+  // all of it. The two meet on a whole pixel, where the mask is still opaque.
   function gradient(c, dx, dy) {
-    var el = c.content, L = dx ? c.w : c.h, soft = L / 4;
+    var w = c.w, h = c.h, L = dx ? w : h, soft = L / 4, band = c.piece(1);
     var to = dx > 0 ? 'right' : dx < 0 ? 'left' : dy > 0 ? 'bottom' : 'top';
-    both(el, 'mask-size', '100% 100%');
-    both(el, 'mask-repeat', 'no-repeat');
+    both(band, 'mask-size', '100% 100%');
+    both(band, 'mask-repeat', 'no-repeat');
+    // [from, to) along the axis, counted from the side the edge starts at, as a rectangle of the box
+    function part(a, b) {
+      var lo = dx > 0 || dy > 0 ? a : L - b, hi = dx > 0 || dy > 0 ? b : L - a;
+      return rects([dx ? [lo, 0, hi, h] : [0, lo, w, hi]], w, h);
+    }
     return function (t) {
-      var p = -soft + t * (L + soft);
-      both(el, 'mask-image', 'linear-gradient(to ' + to + ',#000 ' + r2(p) + 'px,rgba(0,0,0,0) ' + r2(p + soft) + 'px)');
+      var p = -soft + t * (L + soft), q = Math.max(0, Math.min(L, Math.round(p)));
+      clipPath(c.content, part(0, q));
+      clipPath(band, part(q, Math.min(L, p + soft)));
+      both(band, 'mask-image', 'linear-gradient(to ' + to + ',#000 ' + r2(p) + 'px,rgba(0,0,0,0) ' + r2(p + soft) + 'px)');
     };
   }
   // Shapes around the centre at scale s (1 covers all four corners).
@@ -249,6 +259,25 @@
       else clip(plate, t < 1 ? shapePath(kind, w, h, (1 - t) * 1.02) : EMPTY);
     };
   }
+  // Filter lengths as fractions of the box, in single precision as the engines
+  // keep them: the nearest fraction whose size in pixels is at least (side > 0)
+  // or at most (side < 0) v. Engines differ in how they turn a fraction back
+  // into pixels - one rounds a sub-region outwards, one keeps its fraction, one
+  // truncates a radius, one rounds a radius up unless it is all but whole - and
+  // a hair on the wrong side of a whole pixel shows as gaps or seams between
+  // the blocks. So sub-regions end EDGE pixels short of their last pixel and a
+  // radius is HAIR pixels over its whole ones: more than any engine's rounding
+  // error, far less than anything visible or than a radius rounded up.
+  var F32 = global.Float32Array ? new Float32Array(1) : null, I32 = F32 ? new Int32Array(F32.buffer) : null;
+  var EDGE = 1e-5, HAIR = 3e-5;
+  function fraction(v, size, side) {
+    var f = Math.fround ? Math.fround(v / size) : v / size;
+    if (!F32 || !Math.fround || v <= 0) return f;
+    for (var i = 0; i < 64 && (side > 0 ? f * size < v : f * size > v); i++) { F32[0] = f; I32[0] += side; f = F32[0]; }
+    return f;
+  }
+  // [start, length] of the n pixels from p on, as fractions of size.
+  function span(p, n, size) { return [fraction(p, size, 1), fraction(n - EDGE, size, -1)]; }
   // Blocks grow to their largest at half time and shrink again, while the content fades in.
   // One dot of the content per block is kept (a 1-pixel flood tiled every block)
   // and dilated to the block's size. Every filter length is a fraction of the
@@ -263,26 +292,27 @@
       ' primitiveUnits="objectBoundingBox" color-interpolation-filters="sRGB">' +
       '<feFlood x="0" y="0" width="0" height="0"/><feComposite x="0" y="0" width="0" height="0"/><feTile result="dots"/>' +
       '<feComposite in="SourceGraphic" in2="dots" operator="in"/><feMorphology operator="dilate" radius="0"/></filter>';
-    var prim = svg.firstChild.childNodes, maxBlock = Math.max(4, Math.min(16, Math.round(Math.min(w, h) / 10)));
-    function set(el, x, y, width, height) {
-      el.setAttribute('x', x / w); el.setAttribute('y', y / h);
-      el.setAttribute('width', width / w); el.setAttribute('height', height / h);
+    // A block is 2r + 1 pixels: a dot dilated by a whole radius r fills its
+    // block exactly, so blocks neither overlap nor leave gaps between them.
+    var prim = svg.firstChild.childNodes, R = Math.max(2, Math.min(8, Math.round(Math.min(w, h) / 20)));
+    function set(el, x, y) {
+      el.setAttribute('x', x[0]); el.setAttribute('width', x[1]);
+      el.setAttribute('y', y[0]); el.setAttribute('height', y[1]);
     }
-    // The reveal moves in steps, one per change of block size, and the fade
-    // keeps step with the blocks: between steps a frame changes nothing, so
-    // the engine need not filter the content again (the costly part).
-    var steps = 2 * (maxBlock - 1), shown = -1;
+    // The reveal moves in steps, the fade with them: between steps a frame
+    // changes nothing, so the engine need not filter the content again (the
+    // costly part).
+    var steps = 4 * R, shown = -1;
     return function (t) {
       var k = Math.round(t * steps);
       if (k === shown) return;
       shown = k;
-      var b = Math.round(1 + (maxBlock - 1) * (1 - Math.abs(2 * k / steps - 1)));
+      var r = Math.round(R * (1 - Math.abs(2 * k / steps - 1))), b = 2 * r + 1;
       c.content.style.opacity = String(r2(k / steps));
-      if (b < 2) { c.content.style.removeProperty('filter'); return; }
-      var half = Math.floor(b / 2);
-      set(prim[0], half, half, 1, 1);
-      set(prim[1], 0, 0, b, b);
-      prim[4].setAttribute('radius', b / 2 / w + ' ' + b / 2 / h);
+      if (!r) { c.content.style.removeProperty('filter'); return; }
+      set(prim[0], span(r, 1, w), span(r, 1, h)); // the dot
+      set(prim[1], span(0, b, w), span(0, b, h)); // the block it is tiled with
+      prim[4].setAttribute('radius', fraction(r + HAIR, w, 1) + ' ' + fraction(r + HAIR, h, 1));
       c.content.style.filter = 'url(#' + id + ')';
     };
   }
@@ -458,7 +488,7 @@
     ['Diagonal Saw - Right Down', front, 1, 1, true], ['Diagonal Saw - Right Up', front, 1, -1, true],
     ['Wheel Wipe ', sweep, 'wheel'], ['ZigZag', grid, 'zigzag']
   ];
-  var NEEDS_PATH = [doors, front, blinds, checker, shape, sweep, scatter, grid];
+  var NEEDS_PATH = [doors, front, blinds, checker, gradient, shape, sweep, scatter, grid];
 
   /* ---------- what an effect may create and change while it runs ---------- */
   function Ctx(box) {

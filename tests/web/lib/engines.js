@@ -14,10 +14,18 @@ const os = require('os');
 const path = require('path');
 const { spawn } = require('child_process');
 
+/** MiniBrowser lies in the architecture's library folder. */
+function miniBrowser() {
+  const lib = '/usr/lib';
+  const arch = fs.existsSync(lib) ? fs.readdirSync(lib).filter((d) => /-linux-gnu/.test(d)) : [];
+  const found = arch.map((d) => path.join(lib, d, 'webkit2gtk-4.1', 'MiniBrowser')).find((f) => fs.existsSync(f));
+  return found || '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+}
+
 const ENGINES = {
   chromium: { binaries: [process.env.WISPLET_CHROMIUM || '/usr/bin/chromium'], pkg: 'chromium' },
   firefox: { binaries: [process.env.WISPLET_FIREFOX || '/usr/bin/firefox-esr'], pkg: 'firefox-esr' },
-  webkit: { binaries: ['/usr/bin/WebKitWebDriver', '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser', '/usr/bin/Xvfb'],
+  webkit: { binaries: ['/usr/bin/WebKitWebDriver', miniBrowser(), '/usr/bin/Xvfb'],
     pkg: 'webkit2gtk-driver xvfb' }
 };
 
@@ -94,9 +102,10 @@ function startXvfb() {
   let err = '';
   x.stderr.on('data', (d) => { err += d; });
   const stop = () => new Promise((r) => { if (x.exitCode !== null) r(); else { x.once('exit', r); x.kill(); } });
+  const kill = () => { if (x.exitCode === null) x.kill(); };
   return new Promise((resolve, reject) => {
     x.once('exit', (code) => reject(new Error(`Xvfb ended (${code}): ${err.trim()}`)));
-    const ready = (n) => resolve({ display: ':' + n, stop });
+    const ready = (n) => resolve({ display: ':' + n, stop, kill });
     if (fixed !== null) {
       const wait = (i) => fs.existsSync(`/tmp/.X11-unix/X${fixed}`) || i > 100 ? ready(fixed) : setTimeout(() => wait(i + 1), 50);
       wait(0);
@@ -120,12 +129,16 @@ async function webkit(o) {
   const env = Object.assign({}, process.env, { DISPLAY: x.display, HOME: home, XDG_CONFIG_HOME: path.join(home, 'config'),
     XDG_CACHE_HOME: path.join(home, 'cache'), XDG_DATA_HOME: path.join(home, 'data'), GDK_BACKEND: 'x11', NO_AT_BRIDGE: '1' });
   const driver = spawn(ENGINES.webkit.binaries[0], ['--port=' + port, '--host=127.0.0.1'], { env, stdio: 'ignore' });
+  // should this program end without closing the browser, the driver and the display go with it
+  const orphans = () => { if (driver.exitCode === null) driver.kill(); x.kill(); };
+  process.once('exit', orphans);
   const stop = async () => {
+    process.removeListener('exit', orphans);
     if (driver.exitCode === null) { driver.kill(); await new Promise((r) => driver.once('exit', r)); }
     await x.stop();
     removeDir(home);
   };
-  let d;
+  let d, setViewport;
   try {
     for (let i = 0; i < 50 && !d; i++) {
       try {
@@ -137,24 +150,31 @@ async function webkit(o) {
         await sleep(200);
       }
     }
-  } catch (e) { await stop(); throw e; }
-  const script = (fn) => `return (${fn}).apply(null, arguments)`;
-  // The window's frame and tool bar take some room: size the window so that the page gets the viewport asked for.
-  const setViewport = async (v) => {
-    for (let i = 0; i < 3; i++) {
-      const inner = await d.executeScript('return [innerWidth, innerHeight]');
-      if (inner[0] === v.width && inner[1] === v.height) return;
-      const rect = await d.manage().window().getRect();
-      await d.manage().window().setRect({ x: 0, y: 0, width: rect.width + v.width - inner[0], height: rect.height + v.height - inner[1] });
+    // The window's frame and tool bar take some room: size the window so that the page gets the viewport asked for.
+    setViewport = async (v) => {
+      for (let i = 0; i < 3; i++) {
+        const inner = await d.executeScript('return [innerWidth, innerHeight]');
+        if (inner[0] === v.width && inner[1] === v.height) return;
+        const rect = await d.manage().window().getRect();
+        await d.manage().window().setRect({ x: 0, y: 0, width: rect.width + v.width - inner[0], height: rect.height + v.height - inner[1] });
+      }
+    };
+    // a fresh window may not take scripts for a moment
+    for (let i = 0; ; i++) {
+      try { await setViewport(o.viewport); break; } catch (e) { if (i === 20) throw e; await sleep(200); }
     }
-  };
-  await setViewport(o.viewport);
+  } catch (e) {
+    if (d) await d.quit().catch(() => {});
+    await stop();
+    throw e;
+  }
+  const script = (fn) => `return (${fn}).apply(null, arguments)`;
   return {
     goto: (url) => d.get(url),
     evaluate: (fn, arg) => d.executeScript(script(fn), arg === undefined ? null : arg),
     screenshot: async () => Buffer.from(await d.takeScreenshot(), 'base64'),
     setViewport,
-    close: async () => { await d.quit().catch(() => {}); stop(); }
+    close: async () => { await d.quit().catch(() => {}); await stop(); }
   };
 }
 
