@@ -11,31 +11,15 @@
 #include "imaging/BrightnessWindow.h"
 #include "shapes/DrawBorder.h"
 #include "tests/designer/main_window_fixture.h"
+#include "tests/support/Screenshot.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
-#include <QProcess>
 #include <QScrollBar>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
-
-// Grab the screen area of `area` (screen coordinates) from the X server, so
-// that web content, popups and frames come out as the user sees them.
-bool grab(const QRect& area, const QString& file) {
-    QTest::qWait(600);
-    const QString crop =
-        QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
-    return QProcess::execute(QStringLiteral("import"),
-                             {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"), crop,
-                              QStringLiteral("+repage"), file}) == 0;
-}
-
-bool shoot(QWidget* window, const QString& file) {
-    window->raise();
-    return grab(window->frameGeometry(), file);
-}
 
 QWidget* visibleTopLevel(const char* name) {
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -96,36 +80,33 @@ bool refreshAndFinish(MainWindowFixture& f, General& w) {
     return ok;
 }
 
-QString outputFolder() { return qEnvironmentVariable("WISPLET_SCREENSHOTS"); }
-bool canShoot() { return !outputFolder().isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb"); }
-
 TEST(Screenshots, MainExportAboutWindows) {
-    if (!canShoot())
+    if (!Screenshot::wanted())
         GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
-    const QString out = outputFolder();
+    const QString out = Screenshot::folder();
     MainWindowFixture f;
     General& w = designedMainWindow(f);
     ASSERT_TRUE(refreshAndFinish(f, w));
-    EXPECT_TRUE(shoot(&w, out + "/main-window.png"));
+    EXPECT_TRUE(Screenshot::grabWindow(&w, out + "/main-window.png"));
 
     f.trigger("menuExport");
     QWidget* exportWindow = visibleTopLevel("Export");
     ASSERT_NE(exportWindow, nullptr);
     QTest::mouseClick(exportWindow->findChild<QPushButton*>("CopyContent"), Qt::LeftButton);
-    EXPECT_TRUE(shoot(exportWindow, out + "/export.png"));
+    EXPECT_TRUE(Screenshot::grabWindow(exportWindow, out + "/export.png"));
     exportWindow->close();
 
     f.trigger("MenuAbout");
     QWidget* about = visibleTopLevel("frmAbout");
     ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(shoot(about, out + "/about.png"));
+    EXPECT_TRUE(Screenshot::grabWindow(about, out + "/about.png"));
     about->close();
 }
 
 TEST(Screenshots, BackgroundLibraryShapesBrightness) {
-    if (!canShoot())
+    if (!Screenshot::wanted())
         GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
-    const QString out = outputFolder();
+    const QString out = Screenshot::folder();
     MainWindowFixture f;
     General& w = designedMainWindow(f);
 
@@ -143,7 +124,7 @@ TEST(Screenshots, BackgroundLibraryShapesBrightness) {
     QRect area = w.frameGeometry();
     if (QWidget* popup = pics->view()->window(); popup->isVisible())
         area = area.united(popup->frameGeometry());
-    EXPECT_TRUE(grab(area, out + "/background-library.png"));
+    EXPECT_TRUE(Screenshot::grabArea(area, out + "/background-library.png"));
     pics->hidePopup();
     pics->setStyleSheet(QString());
     QTest::qWait(200);
@@ -168,7 +149,7 @@ TEST(Screenshots, BackgroundLibraryShapesBrightness) {
         QTest::mouseClick(shapes.findChild<QToolButton*>("cmdBorderColor"), Qt::LeftButton);
         f.dialogs.colorAnswers.push_back(Color::rgb(0xff, 0xe8, 0x9a));
         QTest::mouseClick(shapes.findChild<QToolButton*>("cmdFillColor"), Qt::LeftButton);
-        EXPECT_TRUE(shoot(&shapes, out + "/shapes.png"));
+        EXPECT_TRUE(Screenshot::grabWindow(&shapes, out + "/shapes.png"));
         shapes.close();
     }
 
@@ -186,7 +167,7 @@ TEST(Screenshots, BackgroundLibraryShapesBrightness) {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.findChild<QScrollBar*>("hscContrast")->setValue(130);
         window.findChild<QScrollBar*>("hscBrightness")->setValue(287);
-        EXPECT_TRUE(shoot(&window, out + "/brightness-contrast.png"));
+        EXPECT_TRUE(Screenshot::grabWindow(&window, out + "/brightness-contrast.png"));
         window.close();
     }
 }

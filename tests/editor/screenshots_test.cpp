@@ -6,26 +6,12 @@
 #include "tests/designer/main_window_fixture.h"
 
 #include "editor/AdvencedEditor.h"
-
-#include <QProcess>
-
-namespace {
-bool grab(QWidget* window, const QString& file) {
-    window->raise();
-    QTest::qWait(800);
-    const QRect area = window->frameGeometry();
-    const QString crop =
-        QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
-    return QProcess::execute(QStringLiteral("import"),
-                             {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"), crop,
-                              QStringLiteral("+repage"), file}) == 0;
-}
-} // namespace
+#include "tests/support/Screenshot.h"
 
 TEST(Screenshots, ContentEditor) {
-    const QString out = qEnvironmentVariable("WISPLET_SCREENSHOTS");
-    if (out.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+    if (!Screenshot::wanted())
         GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
+    const QString out = Screenshot::folder();
     MainWindowFixture f;
     General& w = f.open();
     f.box("WispletWidth")->setText("300");
@@ -49,7 +35,7 @@ TEST(Screenshots, ContentEditor) {
     ASSERT_TRUE(waitUntil([&] { return editor->isLoaded(); }));
     editor->resize(720, 420);
     editor->move(20, 20);
-    EXPECT_TRUE(grab(editor, out + "/content-editor.png"));
+    EXPECT_TRUE(Screenshot::grabWindow(editor, out + "/content-editor.png", 800));
     f.dialogs.messageAnswers = {MsgAnswer::Cancel};
     editor->close();
 }

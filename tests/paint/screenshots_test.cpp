@@ -4,28 +4,17 @@
 // (QT_QPA_PLATFORM=xcb); skipped otherwise. Writes paint-window.png.
 #include "paint_window_fixture.h"
 
-#include <QProcess>
+#include "tests/support/Screenshot.h"
 #include <cmath>
 
 namespace {
 
 using Screenshots = PaintWindowTest;
 
-bool grab(QWidget* window, const QString& file) {
-    window->raise();
-    QTest::qWait(600);
-    const QRect area = window->frameGeometry();
-    const QString crop =
-        QStringLiteral("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y());
-    return QProcess::execute(QStringLiteral("import"),
-                             {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"), crop,
-                              QStringLiteral("+repage"), file}) == 0;
-}
-
 TEST_F(Screenshots, PaintWindow) {
-    const QString out = qEnvironmentVariable("WISPLET_SCREENSHOTS");
-    if (out.isEmpty() || QGuiApplication::platformName() != QLatin1String("xcb"))
+    if (!Screenshot::wanted())
         GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
+    const QString out = Screenshot::folder();
     host.width = QStringLiteral("420");
     host.height = QStringLiteral("300");
     frmPaint& p = open();
@@ -63,7 +52,7 @@ TEST_F(Screenshots, PaintWindow) {
     drag(path);
     chooseTool(Tool::Brush);
     send(p.picPaint(), QEvent::MouseMove, {250, 120}, Qt::NoButton, Qt::NoButton);
-    EXPECT_TRUE(grab(&p, out + "/paint-window.png"));
+    EXPECT_TRUE(Screenshot::grabWindow(&p, out + "/paint-window.png"));
 }
 
 } // namespace
