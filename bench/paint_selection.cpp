@@ -5,6 +5,7 @@
 //    a QPainter outline on a QImage;
 //  - dropping a moved 1000 x 1000 selection into the canvas, and the picture
 //    Save writes while a selection floats, against QPainter::drawImage.
+#include "bench/bench_main.h"
 #include "paint/Marquee.h"
 #include "paint/Selection.h"
 #include "platform/Surface.h"
@@ -119,11 +120,4 @@ BENCHMARK(BM_DropMovedSelection)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavePictureWhileFloating)->Arg(2000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SavePicture_QPainterPeer)->Arg(2000)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks<QGuiApplication>(argc, argv); }

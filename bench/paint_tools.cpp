@@ -4,6 +4,7 @@
 //  - SetImageBuffer (no pixel copy), Undo and Redo, and the memory of the
 //    history ring after many drawn steps, in canvas copies;
 //  - a flood fill at 3333 x 3333.
+#include "bench/bench_main.h"
 #include "bench/bench_timing.h"
 #include "paint/PaintHistory.h"
 #include "paint/PaintHost.h"
@@ -217,11 +218,4 @@ BENCHMARK(BM_UndoRedo)->Unit(benchmark::kMillisecond)->Iterations(40);
 BENCHMARK(BM_HistoryMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_FloodFill3333)->Unit(benchmark::kMillisecond)->Iterations(10);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks<QApplication>(argc, argv); }

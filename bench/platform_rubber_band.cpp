@@ -4,6 +4,7 @@
 // size (copy mode, aliased), the cost of just showing the figure once.
 // The end point alternates between two places so every move really changes
 // the preview.
+#include "bench/bench_main.h"
 #include "platform/Surface.h"
 
 #include <QGuiApplication>
@@ -69,10 +70,4 @@ void BM_RubberBand_QPainterPeer(benchmark::State& state) {
 BENCHMARK(BM_RubberBand_Surface)->ArgsProduct({{Rect, Ellipse}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RubberBand_QPainterPeer)->ArgsProduct({{Rect, Ellipse}, {0, 1}})->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks<QGuiApplication>(argc, argv); }

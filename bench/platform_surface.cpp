@@ -3,6 +3,7 @@
 //  - flood fill: a textbook per-pixel 4-neighbour fill with an explicit stack;
 //  - pixels: QImage::pixel / QImage::setPixel;
 //  - stretched copy: QPainter::drawImage into a target rectangle (no smoothing).
+#include "bench/bench_main.h"
 #include "platform/Surface.h"
 
 #include <QGuiApplication>
@@ -150,11 +151,4 @@ BENCHMARK(BM_Pixels_QImagePeer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stretch_Surface)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Stretch_QPainterPeer)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks<QGuiApplication>(argc, argv); }

@@ -4,6 +4,7 @@
 //   BM_RedrawAll/W/H     all 55 shapes in turn; "per_redraw" = time of one redraw
 //   BM_Redraw/i/W/H      one shape (list position i)
 //   BM_ClearOnly/W/H     the clear alone, as the floor of a redraw
+#include "bench/bench_main.h"
 #include "platform/Surface.h"
 #include "shapes/ShapeCatalogue.h"
 #include "shapes/ShapeRenderer.h"
@@ -56,12 +57,4 @@ BENCHMARK(BM_ClearOnly)->Args({300, 200})->Args({999, 999})->Unit(benchmark::kMi
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv); // the palette of the system colours
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks<QGuiApplication>(argc, argv); }
