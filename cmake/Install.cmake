@@ -66,7 +66,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # against the program's own needs by the package test).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6 (>= 6.4), libqt6widgets6 (>= 6.4), \
-libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libturbojpeg0 (>= 1:2.1), \
+libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libturbojpeg0 (>= 1:2.1), libzip4 (>= 1.7), \
 libstdc++6 (>= 12), libgcc-s1, libc6 (>= 2.34)")
 # Help and sample pages open in the desktop's web browser through xdg-open;
 # the windows are laid out for Arial's metrics, which Liberation Sans has.
