@@ -288,3 +288,17 @@ TEST(DesignPictures, BackgroundGoesBackIntoItsCategoryUnderAFreeName) {
     EXPECT_EQ(app.read("backgrounds/borders/frame.jpg"), bg.bytes);
     EXPECT_EQ(app.read("backgrounds/borders/frame-2.jpg"), other.bytes);
 }
+
+TEST(DesignDocument, TheFiveSampleDesignsOpen) {
+    const QDir designs(QStringLiteral(WISPLET_RESOURCES_DIR "/samples/designs"));
+    const QStringList files = designs.entryList({"*.wisplet"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(files.size(), 5);
+    for (const QString& name : files) {
+        const DesignRead read = ReadDesignFile(designs.filePath(name));
+        ASSERT_TRUE(read.design) << name.toStdString() << ": " << read.error.toStdString();
+        EXPECT_TRUE(read.design->background) << name.toStdString();
+        EXPECT_TRUE(read.design->settings.contentHtml.contains("Wisplet") ||
+                    read.design->settings.contentHtml.contains("Slide"))
+            << name.toStdString();
+    }
+}
