@@ -1,12 +1,11 @@
 #include "designer/DesignDocument.h"
 
 #include "designer/DesignArchive.h"
+#include "imaging/JpegLoad.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -223,20 +222,8 @@ DesignDocument fromJsonObject(const QJsonObject& root) {
     return d;
 }
 
-bool decodes(const QByteArray& bytes) {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!reader.canRead() || !size.isValid() || size.isEmpty())
-        return false;
-    // A large JPEG is checked at a reduced scale: every block is still decoded.
-    if (size.width() > 512 && reader.supportsOption(QImageIOHandler::ScaledSize) &&
-        reader.format() == QByteArrayLiteral("jpeg"))
-        reader.setScaledSize(QSize(std::max(1, size.width() / 8), std::max(1, size.height() / 8)));
-    return !reader.read().isNull();
-}
+// Decoded at the smallest scale the decoder offers: every block is still read.
+bool decodes(const QByteArray& bytes) { return !LoadPictureDataAtLeast(bytes, QSize(1, 1)).isNull(); }
 } // namespace
 
 QByteArray DesignToJson(const DesignDocument& design) {

@@ -162,12 +162,16 @@ bool DocumentController::open() {
     const std::optional<QString> path = dialogs().openFile(host_.dialogParent, QStringLiteral("Open"), FileFilter);
     if (!path || path->isEmpty())
         return false;
-    const DesignRead read = ReadDesignFile(*path);
+    return load(*path);
+}
+
+bool DocumentController::load(const QString& path) {
+    const DesignRead read = ReadDesignFile(path);
     if (!read.design) {
-        message(QStringLiteral("Cannot open %1: %2.").arg(fileName(*path), read.error));
+        message(QStringLiteral("Cannot open %1: %2.").arg(fileName(path), read.error));
         return false;
     }
-    return replaceWith(*read.design, QFileInfo(*path).absoluteFilePath(), false);
+    return replaceWith(*read.design, QFileInfo(path).absoluteFilePath(), false);
 }
 
 bool DocumentController::openFile(const QString& path) {
@@ -180,14 +184,7 @@ bool DocumentController::openFile(const QString& path) {
                                                 : QString()));
         return false;
     }
-    if (!maybeSave())
-        return false;
-    const DesignRead read = ReadDesignFile(path);
-    if (!read.design) {
-        message(QStringLiteral("Cannot open %1: %2.").arg(fileName(path), read.error));
-        return false;
-    }
-    return replaceWith(*read.design, QFileInfo(path).absoluteFilePath(), false);
+    return maybeSave() && load(path);
 }
 
 bool DocumentController::replaceWith(const DesignDocument& opened, const QString& path, bool modified) {

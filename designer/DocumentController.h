@@ -91,6 +91,7 @@ signals:
 private:
     friend class DesignStep;
     void applyStep(const WispletSettings& state);
+    bool load(const QString& path);
     bool saveTo(const QString& path);
     bool replaceWith(const DesignDocument& design, const QString& path, bool modified);
     void message(const QString& text);

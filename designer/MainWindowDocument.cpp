@@ -28,11 +28,13 @@ public:
     DocumentEvents(QObject* parent, std::function<void()> firstShown)
         : QObject(parent), firstShown_(std::move(firstShown)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) {
+        if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
                 key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
-                event->ignore(); // not the box's: the Edit menu's shortcut runs
+                // Not the box's own history: the Edit menu's shortcut runs
+                // (and with nothing to undo, nothing happens).
+                event->ignore();
                 return true;
             }
         } else if (event->type() == QEvent::Show && firstShown_ && watched == parent()) {
@@ -125,7 +127,8 @@ void General::updateDocumentTitle() {
     const QString path = document_->filePath();
     setWindowFilePath(path);
     setWindowTitle(path.isEmpty() ? AppTitle : QFileInfo(path).fileName() + QStringLiteral("[*] - ") + AppTitle);
-    setWindowModified(document_->isModified());
+    // An untitled design keeps the plain title, which has no place for the mark.
+    setWindowModified(!path.isEmpty() && document_->isModified());
 }
 
 void General::fillRecentMenu() {
