@@ -159,9 +159,17 @@ bool DocumentController::newDesign() {
 bool DocumentController::open() {
     if (!maybeSave())
         return false;
-    const std::optional<QString> path = dialogs().openFile(host_.dialogParent, QStringLiteral("Open"), FileFilter);
-    if (!path || path->isEmpty())
+    // Before any file was chosen in this run the dialog starts among the
+    // sample designs; a cancel leaves the dialog's memory as it was.
+    Dialogs& d = dialogs();
+    const QString remembered = d.lastFileName;
+    if (remembered.isEmpty())
+        d.lastFileName = AppFolder::file(QStringLiteral("samples/designs/"));
+    const std::optional<QString> path = d.openFile(host_.dialogParent, QStringLiteral("Open"), FileFilter);
+    if (!path || path->isEmpty()) {
+        d.lastFileName = remembered;
         return false;
+    }
     return load(*path);
 }
 
