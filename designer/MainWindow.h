@@ -14,6 +14,8 @@
 #include <optional>
 
 class BackgroundLibrary;
+class PreviewController;
+class PreviewTimeline;
 class Browser;
 class QCheckBox;
 class QComboBox;
@@ -55,6 +57,8 @@ public:
     bool browserBusy() const { return busy_; }
     int reloadCount() const { return reloads_; } // reloads of WebBrowser1
     QLineEdit* box(const char* objectName) const;
+    // The live preview: its timeline, shared by the enlarged preview (MainWindowPreview.cpp).
+    PreviewController* livePreview() const { return live_; }
     UpDown* spinner(const char* objectName) const;
 
 public slots:
@@ -80,6 +84,11 @@ private:
     void pickColor(QLineEdit* colorBox);
     void onTimer1();
     void guarded(const char* step, const std::function<void()>& action);
+    // The live preview (MainWindowPreview.cpp): controller, timeline, handlers, resizing.
+    void buildLivePreview();
+    void attachEnlargedPreview();
+    void layoutPreview();
+    void previewPictureChanged();
 
     QPointer<QWidget> splash_;
     QTimer* timer1_ = nullptr;
@@ -104,4 +113,6 @@ private:
     BackgroundLibrary* library_ = nullptr;
     QPointer<Browser> enlarged_;
     QPointer<QWidget> editor_;
+    PreviewController* live_ = nullptr;
+    PreviewTimeline* timeline_ = nullptr;
 };
