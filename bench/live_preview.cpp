@@ -11,6 +11,7 @@
 #include "designer/PreviewController.h"
 #include "platform/AppFolder.h"
 #include "platform/UpDown.h"
+#include "tests/support/PageScript.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,16 +36,7 @@ template <class F> bool waitFor(F done, int ms = 30000) {
     return done();
 }
 
-QVariant js(QWebEngineView* view, const QString& script) {
-    QVariant out;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& v) {
-        out = v;
-        done = true;
-    });
-    waitFor([&] { return done; });
-    return out;
-}
+QVariant js(QWebEngineView* view, const QString& script) { return runPageScript(view, script, 30000); }
 
 // Queues a script that sets the title from the page's next animation frame
 // (after everything sent before it has run) and waits for that title.

@@ -6,6 +6,7 @@
 #include "designer/PreviewController.h"
 #include "designer/PreviewTimeline.h"
 #include "main_window_fixture.h"
+#include "tests/support/PageScript.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,16 +16,7 @@
 
 namespace {
 // Runs a script in the view's page and waits for its value.
-QVariant js(QWebEngineView* view, const QString& script) {
-    QVariant out;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant& v) {
-        out = v;
-        done = true;
-    });
-    EXPECT_TRUE(waitUntil([&] { return done; }, 10000)) << script.toStdString();
-    return out;
-}
+QVariant js(QWebEngineView* view, const QString& script) { return runPageScript(view, script); }
 
 const char* const BoxState =
     "(function(){var b=WriteWisplet.test.boxes()[0],c=b.querySelector('.wisplet-content'),f=b.querySelector('.wisplet-frame');"
