@@ -42,11 +42,12 @@ constexpr QRect BaseFrame(264, 72, 377, 385);
 constexpr QRect BaseView(8, 16, 361, 329);
 
 // The enlarged preview's sample page, under the box: text and a picture, as
-// the box will stand on a visitor's page.
+// the box will stand on a visitor's page. It lies over the preview page's own (empty)
+// table and under the box, which stands above everything on the page.
 const char* const SamplePageScript = R"JS((function(){
 if(document.getElementById('wisplet-sample-page'))return;
 var d=document.createElement('div');d.id='wisplet-sample-page';d.setAttribute('aria-hidden','true');
-d.style.cssText='position:absolute;left:0;top:0;right:0;z-index:-1;margin:0;padding:28px 36px;'+
+d.style.cssText='position:absolute;left:0;top:0;right:0;z-index:0;pointer-events:none;margin:0;padding:28px 36px;'+
  'font:15px/1.6 Georgia,serif;color:#333;background:#fdfdfb;text-align:left';
 var p='<p>This is how your box stands on a page: over the text and pictures of the page, where the '+
  'visitor reads. The page keeps its place while the box slides in, waits and shows its content.</p>';
