@@ -58,6 +58,16 @@ void Browser::resizeEvent(QResizeEvent*) {
     const std::optional<QRect> place = EnlargedBrowserPlacement(width() * 15, height() * 15);
     if (!place)
         return;
-    view_->setGeometry(TwipsToPixels(place->left()), TwipsToPixels(place->top()), TwipsToPixels(place->width()),
-                       TwipsToPixels(place->height()));
+    QRect view(TwipsToPixels(place->left()), TwipsToPixels(place->top()), TwipsToPixels(place->width()),
+               TwipsToPixels(place->height()));
+    if (footer_ && view.height() > footer_->height() + 2) {
+        view.setHeight(view.height() - footer_->height() - 2);
+        footer_->setGeometry(view.left(), view.bottom() + 3, view.width(), footer_->height());
+    }
+    view_->setGeometry(view);
+}
+
+void Browser::setFooter(QWidget* footer) {
+    footer_ = footer;
+    resizeEvent(nullptr);
 }

@@ -27,6 +27,8 @@ public:
     explicit Browser(std::function<void()> writePreview, QWidget* parent = nullptr);
 
     QWebEngineView* view() const { return view_; }
+    // A bar under the view (the timeline); the view gives up its height.
+    void setFooter(QWidget* footer);
     int reloadCount() const { return reloads_; }
 
 public slots:
@@ -40,5 +42,6 @@ private:
     std::function<void()> writePreview_;
     QPushButton* refresh_;
     QWebEngineView* view_;
+    QWidget* footer_ = nullptr;
     int reloads_ = 0;
 };

@@ -35,10 +35,6 @@
 #include <exception>
 
 namespace {
-// The boxes whose text change refreshes the preview (under the auto-preview flag).
-const char* const PreviewBoxes[] = {"WispletWidth",       "WispletHeight",  "WispletPadIn",
-                                    "WispletPadOut",      "WispletBorderWidth", "WispletWaiting",
-                                    "ContentEntranceDur", "WispletBgColor", "WispletBorderColor"};
 // The size boxes and spinners that refit the background.
 const char* const SizeBoxes[] = {"WispletWidth", "WispletHeight", "WispletPadIn", "WispletPadOut",
                                  "WispletBorderWidth"};
@@ -67,6 +63,7 @@ General::General(QWidget* splash) : QMainWindow(nullptr), splash_(splash) {
     library_ = new BackgroundLibrary(
         backCat_, backImage_, [this] { return settings(); }, this, this);
     connectHandlers();
+    buildLivePreview();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(323, 250));
 
@@ -176,11 +173,6 @@ void General::connectHandlers() {
     connect(browser_, &QWebEngineView::loadStarted, this, [this] { busy_ = true; });
     connect(browser_, &QWebEngineView::loadFinished, this, [this](bool) { busy_ = false; });
 
-    for (const char* name : PreviewBoxes)
-        connect(box(name), &QLineEdit::textChanged, this, [this] {
-            if (autoPreview_)
-                RefreshPreview();
-        });
     for (const char* name : SizeSpinners)
         connect(spinner(name), &UpDown::changed, this, [this] { guarded("fit", [this] { library_->FitBackground(); }); });
     for (const char* name : SizeBoxes)
@@ -236,8 +228,7 @@ bool General::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == backImage_) {
         guarded("select", [this] { library_->SelectAndFit(); });
     } else if (watched == align_ || watched == borderStyle_ || watched == entrance_ || watched == contentEntrance_) {
-        if (autoPreview_)
-            RefreshPreview();
+        // the preview takes a list's choice at once (MainWindowPreview.cpp)
     } else {
         guarded("fit", [this] { library_->FitBackground(); });
     }
@@ -252,6 +243,7 @@ void General::showEnlargedPreview() {
         return;
     }
     enlarged_ = new Browser([this] { WritePreview(); });
+    attachEnlargedPreview();
     enlarged_->show();
 }
 
@@ -287,6 +279,7 @@ void General::openAbout() {
 void General::openBrightnessAndContrast() {
     GeneralBrightnessHost host(*this);
     guarded("effect", [&] { frmBrightnessAndContrast::Open(host, this); });
+    previewPictureChanged();
 }
 
 void General::openPredefinedShapes() {
@@ -296,6 +289,7 @@ void General::openPredefinedShapes() {
         window.setWindowModality(Qt::ApplicationModal);
         window.exec();
     });
+    previewPictureChanged();
 }
 
 void General::openPaint() {
@@ -305,6 +299,7 @@ void General::openPaint() {
         window.setEnabled(true);
         window.exec();
     });
+    previewPictureChanged();
 }
 
 void General::closeEvent(QCloseEvent* event) {

@@ -14,6 +14,8 @@
 #include <optional>
 
 class BackgroundLibrary;
+class PreviewController;
+class PreviewTimeline;
 class Browser;
 class DocumentController;
 class QMenu;
@@ -57,6 +59,8 @@ public:
     bool browserBusy() const { return busy_; }
     int reloadCount() const { return reloads_; } // reloads of WebBrowser1
     QLineEdit* box(const char* objectName) const;
+    // The live preview: its timeline, shared by the enlarged preview (MainWindowPreview.cpp).
+    PreviewController* livePreview() const { return live_; }
     UpDown* spinner(const char* objectName) const;
 
     // --- the design as a document (MainWindowDocument.cpp) ---
@@ -92,6 +96,11 @@ private:
     void setUpDocument();
     void updateDocumentTitle();
     void fillRecentMenu();
+    // The live preview (MainWindowPreview.cpp): controller, timeline, handlers, resizing.
+    void buildLivePreview();
+    void attachEnlargedPreview();
+    void layoutPreview();
+    void previewPictureChanged();
 
     QPointer<QWidget> splash_;
     QTimer* timer1_ = nullptr;
@@ -118,4 +127,6 @@ private:
     QPointer<QWidget> editor_;
     DocumentController* document_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    PreviewController* live_ = nullptr;
+    PreviewTimeline* timeline_ = nullptr;
 };

@@ -78,7 +78,7 @@ TEST(MainWindow, LayoutTitleMenusAndControlNames) {
     General& w = f.open();
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Wisplet Dorizized"));
     EXPECT_EQ(w.centralWidget()->size(), QSize(646, 460));
-    EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "fixed size";
+    EXPECT_EQ(w.centralWidget()->minimumSize(), QSize(646, 460)) << "the window may only grow";
 
     const struct {
         const char* caption;
@@ -97,7 +97,7 @@ TEST(MainWindow, LayoutTitleMenusAndControlNames) {
         EXPECT_EQ((*it)->geometry(), fr.place) << fr.caption;
         EXPECT_TRUE((*it)->font().bold()) << fr.caption;
     }
-    EXPECT_EQ(f.find<QWebEngineView>("WebBrowser1")->geometry(), QRect(8, 16, 361, 329));
+    EXPECT_EQ(f.find<QWebEngineView>("WebBrowser1")->geometry(), QRect(8, 16, 361, 301)) << "the timeline below";
     EXPECT_FALSE(f.box("WispletWidth")->font().bold());
 
     for (const char* name : {"ShowColor", "ShowColor2", "ImportBack", "ViewAllBack", "Command1", "Refresh1",
@@ -233,8 +233,10 @@ TEST(MainWindow, SpinnerStepRewritesPreviewUnderAutoPreviewAndAlwaysRefitsTheBac
     ASSERT_TRUE(w.autoPreview());
     const int reloads = w.reloadCount();
     QTest::mouseClick(f.spin("WidthControl")->upButton(), Qt::LeftButton);
-    EXPECT_TRUE(f.previewFile().contains("WriteWisplet(2,102,100,")) << f.previewFile().constData();
-    EXPECT_EQ(w.reloadCount(), reloads + 1);
+    EXPECT_TRUE(waitUntil([&] { return f.previewFile().contains("WriteWisplet(2,102,100,"); }, 3000))
+        << f.previewFile().constData();
+    // The start page holds no box to update: it is reloaded to show the preview.
+    EXPECT_TRUE(waitUntil([&] { return w.reloadCount() == reloads + 1; }, 3000));
     EXPECT_EQ(QImage(f.backgroundFile()).size(), QSize(114, 112));
 
     // Typing a size refits only when the box is left.
@@ -247,7 +249,7 @@ TEST(MainWindow, SpinnerStepRewritesPreviewUnderAutoPreviewAndAlwaysRefitsTheBac
     EXPECT_FALSE(w.autoPreview());
 }
 
-TEST(MainWindow, ListsRefreshOnLeavingUnderAutoPreviewIncludingTheEnlargedPreview) {
+TEST(MainWindow, ListsApplyOnChoiceUnderAutoPreviewIncludingTheEnlargedPreview) {
     MainWindowFixture f;
     General& w = f.open();
     QTest::mouseClick(f.find<QCheckBox>("AutoPreviewBox"), Qt::LeftButton);
@@ -258,15 +260,12 @@ TEST(MainWindow, ListsRefreshOnLeavingUnderAutoPreviewIncludingTheEnlargedPrevie
 
     QComboBox* style = f.list("WispletBorderStyle");
     MainWindowFixture::focus(style);
+    const int bigReloads = w.enlargedPreview()->reloadCount();
     QTest::keyClick(style, Qt::Key_Down);
     ASSERT_EQ(style->currentIndex(), 1);
-    EXPECT_FALSE(f.previewFile().contains("'solid'")) << "not before the list is left";
-    const int reloads = w.reloadCount();
-    const int bigReloads = w.enlargedPreview()->reloadCount();
+    EXPECT_TRUE(waitUntil([&] { return f.previewFile().contains("'solid'"); }, 3000)) << "on choice, in focus";
     f.leave();
-    EXPECT_TRUE(f.previewFile().contains("'solid'"));
-    EXPECT_EQ(w.reloadCount(), reloads + 1);
-    EXPECT_EQ(w.enlargedPreview()->reloadCount(), bigReloads + 1);
+    EXPECT_EQ(w.enlargedPreview()->reloadCount(), bigReloads) << "updated in place";
 }
 
 TEST(MainWindow, AdvancedEditorWritesThePreviewFirstAndOpensModally) {
@@ -313,7 +312,8 @@ TEST(MainWindow, ColourPickersSetTextAndColourOrKeepBothOnCancel) {
         f.click(p.button);
         EXPECT_EQ(box->text(), QStringLiteral("#0A0B0C"));
         EXPECT_EQ(box->palette().color(QPalette::Base), QColor(10, 11, 12));
-        EXPECT_TRUE(f.previewFile().contains("'#0A0B0C'")) << "the text change refreshed the preview";
+        EXPECT_TRUE(waitUntil([&] { return f.previewFile().contains("'#0A0B0C'"); }, 3000))
+            << "the text change refreshed the preview";
 
         f.dialogs.colorAnswers.push_back(std::nullopt);
         f.click(p.button);

@@ -8,6 +8,7 @@
 #include "platform/AboutWindow.h"
 #include "designer/ExportWindow.h"
 #include "designer/MainWindowHosts.h"
+#include "designer/PreviewController.h"
 #include "imaging/BrightnessWindow.h"
 #include "shapes/DrawBorder.h"
 #include "tests/designer/main_window_fixture.h"
@@ -75,8 +76,11 @@ bool refreshAndFinish(MainWindowFixture& f, General& w) {
     f.click("Refresh");
     const bool ok = waitUntil([&] { return loaded; });
     QObject::disconnect(c);
-    if (ok)
+    if (ok) {
         finishPreviewAnimation(w.browser());
+        w.livePreview()->showEnd(); // the timeline stands at the final look too
+        QTest::qWait(300);
+    }
     return ok;
 }
 
