@@ -7,7 +7,9 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
+    // flush() before commit(): commit() would rename a file whose buffered
+    // tail failed to reach the disk.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return reason;
