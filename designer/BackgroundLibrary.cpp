@@ -5,17 +5,25 @@
 #include "designer/ShellCopy.h"
 #include "imaging/Jpeg.h"
 #include "imaging/JpegLoad.h"
+#include "platform/AppError.h"
 #include "platform/AppFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
+#include "platform/SafeWrite.h"
 #include "platform/Shell.h"
+#include "shapes/ShapeSave.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
 #include <QSignalBlocker>
+
+#include <thread>
 
 namespace {
 const QString NoneItem = QStringLiteral("None");
@@ -23,6 +31,26 @@ const QString ImportFilter = QStringLiteral("GIF Images (*.gif)|*.gif|JPEG Image
 
 ColorValue windowColor() {
     return Color::fromQColor(QGuiApplication::palette().color(QPalette::Window));
+}
+// The thumbnails are made on worker threads; the window's events go on
+// meanwhile (the waiting window repaints, the program does not hang).
+QList<QImage> ThumbnailsWhileResponsive(const QStringList& paths, QSize size) {
+    if (paths.isEmpty())
+        return {};
+    QList<QImage> thumbs;
+    QEventLoop loop;
+    std::thread worker([&] {
+        try {
+            thumbs = MakeThumbnails(paths, size);
+        } catch (...) {
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    while (thumbs.size() < paths.size())
+        thumbs << BrokenPictureMark(size);
+    return thumbs;
 }
 } // namespace
 
@@ -92,7 +120,7 @@ void BackgroundLibrary::ReadBack(const QString& category) {
             QStringList paths;
             for (const QString& name : files)
                 paths << folder + name;
-            const QList<QImage> thumbs = MakeThumbnails(paths, thumbSize);
+            const QList<QImage> thumbs = ThumbnailsWhileResponsive(paths, thumbSize);
             for (int i = 0; i < files.size(); ++i) {
                 const int n = i + 2;
                 thumbnails_.insert(QStringLiteral("Background ") + QString::number(n), thumbs[i]);
@@ -124,13 +152,15 @@ void BackgroundLibrary::SelectAndFit() {
         return;
     const QString file = AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + item;
     const std::optional<QSize> target = outerSize();
-    QSize fullSize;
-    const QImage picture = LoadPictureAtLeast(file, target.value_or(QSize()), &fullSize);
-    if (picture.isNull())
-        return; // not a readable picture: the previous working picture stays
-    setSource(picture);
+    const PictureLoad load = loadPicture(file, target.value_or(QSize()));
+    if (!load.ok()) {
+        // Not a readable picture: the previous working picture stays.
+        dialogs().message(dialogParent_, load.error, AppTitle, MsgIcon::Warning);
+        return;
+    }
+    setSource(load.image);
     sourceFile_ = file;
-    sourceFullSize_ = fullSize;
+    sourceFullSize_ = load.fullSize;
     FitBackground();
 }
 
@@ -151,7 +181,16 @@ bool BackgroundLibrary::FitBackground() {
         if (fitted.isNull())
             return false;
         picture2_.image() = std::move(fitted);
-        SaveJpeg(picture2_.image(), AppFolder::file(QLatin1String(AppFolder::Background)), 100);
+        const QString path = AppFolder::file(QLatin1String(AppFolder::Background));
+        QString reason;
+        try {
+            SaveJpeg(picture2_.image(), path, 100, &reason);
+        } catch (const std::exception& e) {
+            // The previous working picture stays; said once, not per spinner step.
+            writeFailure_.failed(dialogParent_, WriteFailureText(path, reason.isEmpty() ? ErrorDescription(e) : reason));
+            return false;
+        }
+        writeFailure_.succeeded();
     } catch (...) {
         return false; // the previous working picture stays
     }
@@ -172,9 +211,18 @@ void BackgroundLibrary::ImportBackground() {
         const std::optional<QString> chosen = dialogs().openFile(dialogParent_, QStringLiteral("Open"), ImportFilter);
         if (!chosen || chosen->isEmpty())
             return;
-        const QString name = FileNamePart(*chosen);
+        const QString name = QFileInfo(*chosen).fileName();
         if (name.isEmpty())
             return;
+        if (const QString problem = ShapeSave::nameProblem(name); !problem.isEmpty()) {
+            dialogs().message(dialogParent_, problem, AppTitle, MsgIcon::Warning);
+            return;
+        }
+        // Only pictures this program can show go into the library.
+        if (const PictureLoad check = loadPicture(*chosen, QSize(ThumbSize, ThumbSize)); !check.ok()) {
+            dialogs().message(dialogParent_, check.error, AppTitle, MsgIcon::Warning);
+            return;
+        }
         ShellCopy(dialogParent_, *chosen, AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + name,
                   QStringLiteral("Import"));
     } catch (...) {

@@ -6,6 +6,7 @@
 // The controls are the only store of the settings: settings() reads them at
 // the moment of the call. Every handler swallows its failures and goes on.
 #include "designer/WispletSettings.h"
+#include "platform/FailureNotice.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -19,6 +20,7 @@ class PreviewTimeline;
 class Browser;
 class DocumentController;
 class QMenu;
+class PreviewWriter;
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -101,6 +103,10 @@ private:
     void attachEnlargedPreview();
     void layoutPreview();
     void previewPictureChanged();
+    // MainWindowPreview.cpp: true when the page was written before returning.
+    bool writePreviewNow();
+    void notePreviewWrite(const QString& reason);
+    void reloadPreviews();
 
     QPointer<QWidget> splash_;
     QTimer* timer1_ = nullptr;
@@ -129,4 +135,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     PreviewController* live_ = nullptr;
     PreviewTimeline* timeline_ = nullptr;
+    PreviewWriter* previewWriter_ = nullptr;
+    FailureNotice previewFailure_;
+    bool reloadWhenWritten_ = false; // a Refresh waits for a background write
 };

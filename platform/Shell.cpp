@@ -54,6 +54,13 @@ bool copyContents(const QString& source, const QString& target, QString* error) 
             return false;
         }
     }
+    // flush() before commit(): commit() would rename a file whose buffered
+    // tail failed to reach the disk.
+    if (!out.flush()) {
+        *error = out.errorString();
+        out.cancelWriting();
+        return false;
+    }
     if (!out.commit()) {
         *error = out.errorString();
         return false;
