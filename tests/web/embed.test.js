@@ -156,7 +156,7 @@ test('show once per visitor, per session and every N days', async () => {
   for (const [once, store, oldKeeps] of cases) {
     const file = write(`once-${once}.html`, page(boxElement(quick(), { showOnce: once })));
     let p = await browser.open(file);
-    await p.waitFor(() => WriteWisplet.test.count() === 1);
+    await p.waitFor(() => WriteWisplet.test.count() === 1 && !WriteWisplet.test.boxes()[0].hasAttribute('aria-hidden'));
     const marks = await p.evaluate(() => ['localStorage', 'sessionStorage'].map((s) =>
       Object.keys(window[s]).filter((k) => k.startsWith('wisplet:shown:'))));
     const [key] = marks[store === 'localStorage' ? 0 : 1].filter((k) => !known.has(k));
