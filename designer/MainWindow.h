@@ -65,6 +65,8 @@ public slots:
     void openBrightnessAndContrast();
     void openPredefinedShapes();
     void openPaint();
+    void openBoxBehaviour(); // "Box Behaviour..." (Tools)
+    void setBehaviour(const BoxBehaviour& behaviour);
 
 signals:
     void previewReloaded();
@@ -104,4 +106,5 @@ private:
     BackgroundLibrary* library_ = nullptr;
     QPointer<Browser> enlarged_;
     QPointer<QWidget> editor_;
+    BoxBehaviour behaviour_; // no control of this window holds it
 };
