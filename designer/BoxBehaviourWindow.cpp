@@ -49,6 +49,14 @@ BoxBehaviourWindow::BoxBehaviourWindow(const BoxBehaviour& current, QWidget* par
     days_->setValue(current.days);
     delay_->setValue(current.delay);
     days_->setEnabled(current.showOnce == BoxBehaviour::ShowOnce::EveryNDays);
+    // A box with a close button always closes with Escape too.
+    auto escapeFollows = [this](bool closable) {
+        escapeCloses_->setEnabled(!closable);
+        if (closable)
+            escapeCloses_->setChecked(true);
+    };
+    escapeFollows(current.closeButton);
+    connect(closeButton_, &QCheckBox::toggled, this, escapeFollows);
     connect(showOnce_, &QComboBox::currentIndexChanged, this,
             [this](int i) { days_->setEnabled(i == int(BoxBehaviour::ShowOnce::EveryNDays)); });
 
@@ -83,7 +91,7 @@ BoxBehaviour BoxBehaviourWindow::behaviour() const {
     BoxBehaviour b;
     b.name = name_->text().trimmed();
     b.closeButton = closeButton_->isChecked();
-    b.escapeCloses = escapeCloses_->isChecked();
+    b.escapeCloses = escapeCloses_->isChecked() && !b.closeButton;
     b.pauseOnHover = pauseOnHover_->isChecked();
     b.showOnce = BoxBehaviour::ShowOnce(showOnce_->currentIndex());
     if (b.showOnce == BoxBehaviour::ShowOnce::EveryNDays)

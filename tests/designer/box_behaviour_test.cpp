@@ -131,6 +131,7 @@ TEST(BoxBehaviourWindow, ToolsMenuOpensItAndOkChangesTheSettingsAndThePreview) {
         days->setValue(14);
         window->findChild<QLineEdit*>("BehaviourName")->setText(" Offer ");
         window->findChild<QCheckBox*>("BehaviourCloseButton")->setChecked(true);
+        EXPECT_FALSE(window->findChild<QCheckBox*>("BehaviourEscape")->isEnabled()) << "Escape comes with the button";
         window->findChild<QSpinBox*>("BehaviourDelay")->setValue(2);
         auto* buttons = window->findChild<QDialogButtonBox*>("BehaviourButtons");
         buttons->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();

@@ -806,6 +806,7 @@
   // { name: "Wisplet", closeButton: true, escapeCloses: true, pauseOnHover: true,
   //   delay: seconds before the entrance, showOnce: "visitor" | "session" | days }
   // Every option is off when left out; the box is always a region named by name.
+  // Escape also closes a box that has a close button.
   var CLOSE_FADE_SECONDS = 0.3, DAY_MS = 864e5;
   function flag(v) { return v === true || (v != null && v !== false && !/^(false|0|no|off)$/i.test(String(v))); }
   function options(v) {
@@ -878,7 +879,8 @@
       button.addEventListener('click', function () { closeBox(box); });
       el.appendChild(button);
     }
-    if (p.escapeCloses) el.addEventListener('keydown', function (e) {
+    // a box that can be closed by pointer can be closed by keyboard too
+    if (p.escapeCloses || p.closeButton) el.addEventListener('keydown', function (e) {
       if (e.key === 'Escape' || e.key === 'Esc') closeBox(box);
     });
     var hover = false, focus = false, update = function () { box.inside = hover || focus; };
