@@ -34,6 +34,23 @@
  *
  * Test hook (inert unless called): WriteWisplet.test.pause(), .resume(),
  * .boxes(), .seek(index, t[, "entrance"|"reveal"]).
+ *
+ * Host control (for a page or a designer that drives its boxes; inert unless
+ * called). Boxes are numbered 0, 1, ... in the order they were written; a
+ * box's timeline runs in seconds from 0: the entrance, the waiting time, the
+ * reveal, and its end (the final look).
+ *   WriteWisplet.count()               number of boxes on the page
+ *   WriteWisplet.update(i, values)     values: the fifteen WriteWisplet
+ *       arguments as an array (numbers may be given as text). Box i takes them
+ *       in place at the moment it stands on and keeps playing or standing: it
+ *       then shows exactly what a fresh page with these values shows at that
+ *       moment. A picture path with "?..." after it is fetched anew.
+ *   WriteWisplet.seek(i, seconds)      shows box i at that moment and holds it
+ *   WriteWisplet.play(i)               runs box i on from where it stands
+ *                                      (from the start when it stands at its end)
+ *   WriteWisplet.pause(i)              holds box i where it stands
+ *   WriteWisplet.timeline(i)           { entrance, waiting, reveal, end, time,
+ *                                        playing } in seconds
  */
 (function (global) {
   'use strict';
@@ -534,13 +551,13 @@
   function reducedMotion() {
     return !!(global.matchMedia && global.matchMedia('(prefers-reduced-motion: reduce)').matches);
   }
-  function Box(o) {
-    this.o = o; this.id = nextId++; this.state = 'new'; this.clock = 0; this.fx = null; this.ctx = null; this.flying = false;
+  function Box(o, id, keep) {
+    this.o = o; this.id = id || nextId++; this.state = 'new'; this.clock = 0; this.fx = null; this.ctx = null; this.flying = false;
     var edge = o.padIn + o.padOut + o.borderWidth;
     this.outerW = o.width + 2 * edge; this.outerH = o.height + 2 * edge;
     var anchor = this.anchor = doc.createElement('div'), el = this.el = doc.createElement('div');
     var frame = doc.createElement('div'), stage = this.stage = doc.createElement('div');
-    var content = this.content = doc.createElement('div');
+    var content = this.content = keep || doc.createElement('div');
     anchor.className = 'wisplet-anchor'; el.className = 'wisplet'; frame.className = 'wisplet-frame';
     stage.className = 'wisplet-stage'; content.className = 'wisplet-content';
     css(anchor, { display: 'block', position: 'relative', height: '0', margin: '0', padding: '0', border: '0', overflow: 'visible' });
@@ -557,7 +574,7 @@
     });
     css(stage, { position: 'relative', width: o.width + 'px', height: o.height + 'px', overflow: 'hidden', margin: '0', padding: '0', border: '0' });
     css(content, { position: 'absolute', left: '0', top: '0', width: o.width + 'px', height: o.height + 'px', margin: '0', padding: '0', border: '0', visibility: 'hidden' });
-    content.innerHTML = o.content;
+    if (!keep) content.innerHTML = o.content;
     stage.appendChild(content); frame.appendChild(stage); el.appendChild(frame); anchor.appendChild(el);
   }
   Box.prototype.align = function () {
@@ -580,7 +597,7 @@
     if (clock < E) { this.entrance(clock / E); this.hideContent(); return; }
     this.entrance(1);
     if (clock < E + W) this.hideContent();
-    else this.reveal(D > 0 ? (clock - E - W) / D : 1);
+    else this.reveal(D > 0 && clock < E + W + D ? (clock - E - W) / D : 1);
   };
   // Measures, with the box in place, where it starts: outside the viewport.
   Box.prototype.measure = function () {
@@ -678,8 +695,8 @@
     lastNow = now;
     for (var i = 0; i < boxes.length; i++) {
       var b = boxes[i];
-      if (b.state === 'done' || !b.anchor.isConnected) continue;
-      if (held(b, dt)) { active = true; continue; }
+      if (b.state === 'done' || b.held || !b.anchor.isConnected) continue;
+      if (waits(b, dt)) { active = true; continue; }
       if (b.state === 'new') b.start(); else b.clock += dt;
       b.apply(b.clock);
       if (b.state !== 'done') active = true;
@@ -733,6 +750,15 @@
     return create(args, script);
   }
   function create(args, script, host) {
+    var o = options(args);
+    if (!admitted(o)) return null;
+    var box = new Box(o);
+    behave(box);
+    boxes.push(box);
+    if (host) { host.appendChild(box.anchor); box.align(); schedule(); } else place(box, script);
+    return box.el;
+  }
+  function options(args) {
     var waiting = args[0], width = args[1], height = args[2], background = args[3], bgColor = args[4];
     var align = args[5], entrance = args[6], contentEntrance = args[7], duration = args[8], content = args[9];
     var padIn = args[10], padOut = args[11], borderStyle = args[12], borderWidth = args[13], borderColor = args[14];
@@ -749,13 +775,8 @@
       borderWidth: Math.round(number(borderWidth, 0, 500)), borderColor: colour(borderColor, '#FFFFFF')
     };
     o.picture = hasExtension(o.background);
-    o.opts = options(args[15]);
-    if (!admitted(o)) return null;
-    var box = new Box(o);
-    behave(box);
-    boxes.push(box);
-    if (host) { host.appendChild(box.anchor); box.align(); schedule(); } else place(box, script);
-    return box.el;
+    o.opts = boxOptions(args[15]);
+    return o;
   }
 
   /* ---------- a call with an empty argument ---------- */
@@ -802,6 +823,61 @@
     create(args, script);
   });
 
+  /* ---------- host control: update in place, seek, play, pause ---------- */
+  function boxAt(i) {
+    var b = boxes[i == null ? 0 : i];
+    if (!b) throw new RangeError('no wisplet ' + i);
+    if (b.state === 'new') b.start();
+    return b;
+  }
+  function hold(b, held) {
+    b.held = held;
+    if (!held && b.state !== 'done') schedule();
+  }
+  function moveTo(b, seconds) {
+    b.clock = Math.max(0, Math.min(Number(seconds) || 0, b.E + b.W + b.D));
+    b.state = 'running';
+    b.offset = null; // where the entrance starts is measured on the page as it stands now
+    b.apply(b.clock);
+  }
+  // A new box with the new values takes the old one's place, its content
+  // element (kept when the content is the same, so pictures in it are not
+  // loaded again), its number and its moment.
+  function update(i, values) {
+    var old = boxAt(i), o = options(values || []), keep = null;
+    if (!values || values.length < 16) o.opts = old.o.opts; // the options stay unless given
+    old.dispose();
+    if (o.content === old.o.content) {
+      keep = old.content;
+      keep.parentNode.removeChild(keep);
+      keep.removeAttribute('style');
+    }
+    var b = new Box(o, old.id, keep);
+    behave(b);
+    if (old.anchor.parentNode) old.anchor.parentNode.replaceChild(b.anchor, old.anchor);
+    boxes[i == null ? 0 : i] = b;
+    b.align();
+    b.start();
+    moveTo(b, old.state === 'done' ? Infinity : old.clock); // the final look stays the final look
+    hold(b, !!old.held);
+  }
+  function timeline(i) {
+    var b = boxAt(i), end = b.E + b.W + b.D;
+    return { entrance: b.E, waiting: b.W, reveal: b.D, end: end, time: Math.min(b.clock, end),
+      playing: !b.held && b.state !== 'done' && !paused };
+  }
+  WriteWisplet.count = function () { return boxes.length; };
+  WriteWisplet.update = update;
+  WriteWisplet.seek = function (i, seconds) { var b = boxAt(i); hold(b, true); moveTo(b, seconds); };
+  WriteWisplet.pause = function (i) { hold(boxAt(i), true); };
+  WriteWisplet.play = function (i) {
+    var b = boxAt(i);
+    if (b.state === 'done') moveTo(b, 0);
+    if (paused) resume();
+    hold(b, false);
+  };
+  WriteWisplet.timeline = timeline;
+
   /* ---------- options of the box: sixteenth argument of WriteWisplet ---------- */
   // { name: "Wisplet", closeButton: true, escapeCloses: true, pauseOnHover: true,
   //   delay: seconds before the entrance, showOnce: "visitor" | "session" | days }
@@ -809,7 +885,7 @@
   // Escape also closes a box that has a close button.
   var CLOSE_FADE_SECONDS = 0.3, DAY_MS = 864e5;
   function flag(v) { return v === true || (v != null && v !== false && !/^(false|0|no|off)$/i.test(String(v))); }
-  function options(v) {
+  function boxOptions(v) {
     if (typeof v === 'string') { try { v = JSON.parse(v); } catch (e) { v = null; } }
     v = v && typeof v === 'object' ? v : {};
     var once = String(v.showOnce == null ? '' : v.showOnce).toLowerCase(), name = v.name == null ? '' : String(v.name);
@@ -900,7 +976,7 @@
   };
   // Whether the driver leaves a box as it is this frame: while its delay runs
   // out, and while the pointer or focus rests in it after its entrance.
-  function held(b, dt) {
+  function waits(b, dt) {
     if (b.state === 'new' && b.wait > 0) { b.wait -= dt; return true; }
     return !!(b.inside && b.o.opts.pauseOnHover && b.state === 'running' && b.clock >= b.E);
   }
