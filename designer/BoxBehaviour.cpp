@@ -3,6 +3,7 @@
 #include "designer/PreviewPage.h"
 
 #include <QStringList>
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -75,6 +76,49 @@ QString BehaviourAttributes(const BoxBehaviour& b) {
     for (const Option& o : changed(b))
         out += QLatin1Char(' ') + o.attribute;
     return out;
+}
+
+std::optional<BoxBehaviour> BehaviourFromJson(const QJsonObject& o, QString* error) {
+    BoxBehaviour b;
+    auto fail = [&](const char* key, const QString& what) -> std::optional<BoxBehaviour> {
+        if (error)
+            *error = QStringLiteral("the field \"behaviour.%1\" must be %2").arg(QLatin1String(key), what);
+        return std::nullopt;
+    };
+    auto whole = [](const QJsonValue& v, int low, int high) {
+        return v.isDouble() && std::floor(v.toDouble()) == v.toDouble() && v.toDouble() >= low && v.toDouble() <= high;
+    };
+    const QJsonValue name = o.value(QLatin1String("name"));
+    if (!name.isUndefined() && !name.isString())
+        return fail("name", QStringLiteral("a text"));
+    b.name = name.toString();
+    const std::pair<const char*, bool BoxBehaviour::*> flags[] = {
+        {"closeButton", &BoxBehaviour::closeButton},
+        {"escapeCloses", &BoxBehaviour::escapeCloses},
+        {"pauseOnHover", &BoxBehaviour::pauseOnHover}};
+    for (const auto& [key, member] : flags) {
+        const QJsonValue v = o.value(QLatin1String(key));
+        if (!v.isUndefined() && !v.isBool())
+            return fail(key, QStringLiteral("true or false"));
+        b.*member = v.toBool();
+    }
+    const QJsonValue once = o.value(QLatin1String("showOnce"));
+    if (once == QJsonValue(QStringLiteral("visitor"))) {
+        b.showOnce = BoxBehaviour::ShowOnce::PerVisitor;
+    } else if (once == QJsonValue(QStringLiteral("session"))) {
+        b.showOnce = BoxBehaviour::ShowOnce::PerSession;
+    } else if (whole(once, 1, BoxBehaviour::MaxDays)) {
+        b.showOnce = BoxBehaviour::ShowOnce::EveryNDays;
+        b.days = once.toInt();
+    } else if (!once.isUndefined()) {
+        return fail("showOnce", QStringLiteral("\"visitor\", \"session\" or a number of days from 1 to %1")
+                                    .arg(BoxBehaviour::MaxDays));
+    }
+    const QJsonValue delay = o.value(QLatin1String("delay"));
+    if (!delay.isUndefined() && !whole(delay, 0, BoxBehaviour::MaxDelay))
+        return fail("delay", QStringLiteral("a whole number of seconds from 0 to %1").arg(BoxBehaviour::MaxDelay));
+    b.delay = delay.toInt();
+    return b;
 }
 
 QString HtmlAttributeText(const QString& text) {

@@ -3,7 +3,9 @@
 // button, Escape, show-once, a delay before the entrance and a pause of the
 // reveal while the pointer or focus rests in it. All off by default; a box
 // with the default behaviour is exported exactly as before.
+#include <QJsonObject>
 #include <QString>
+#include <optional>
 
 struct BoxBehaviour {
     enum class ShowOnce { EveryView, PerVisitor, PerSession, EveryNDays };
@@ -34,6 +36,11 @@ QString BehaviourOptionsObject(const BoxBehaviour& b);
 // The option attributes of <wisplet-box>, each preceded by a blank, in the
 // same order and under the same rule; empty when all are default.
 QString BehaviourAttributes(const BoxBehaviour& b);
+
+// The behaviour kept in a design file: the object BehaviourOptionsObject
+// writes, read back with every field checked. Nothing, with `error` naming the
+// field, when a field is not what it must be; missing fields keep their defaults.
+std::optional<BoxBehaviour> BehaviourFromJson(const QJsonObject& o, QString* error);
 
 // Text as an HTML attribute value (without the quotes around it).
 QString HtmlAttributeText(const QString& text);

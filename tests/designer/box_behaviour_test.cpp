@@ -3,6 +3,7 @@
 // Box Behaviour window.
 #include "designer/BoxBehaviour.h"
 #include "designer/BoxBehaviourWindow.h"
+#include "designer/DesignDocument.h"
 #include "designer/ExportCode.h"
 #include "designer/ExportWindow.h"
 #include "designer/PreviewPage.h"
@@ -62,6 +63,40 @@ TEST(BoxBehaviour, CallGetsASixteenthArgumentAndThePreviewLeavesShowOnceOut) {
         QStringLiteral("'none',0,'#FFFFFF',{\"closeButton\":true})</script>")));
     s.behaviour.closeButton = false;
     EXPECT_TRUE(PreviewPageText(s, App).contains(QStringLiteral("'none',0,'#FFFFFF')</script>")));
+}
+
+TEST(DesignDocument, BehaviourIsKeptUnderItsOwnKeyOnlyWhenSet) {
+    DesignDocument d;
+    EXPECT_FALSE(DesignToJson(d).contains("behaviour"));
+    d.settings.behaviour.name = QString::fromUtf8("Sale </script> \xc3\xa9");
+    d.settings.behaviour.closeButton = true;
+    d.settings.behaviour.showOnce = BoxBehaviour::ShowOnce::EveryNDays;
+    d.settings.behaviour.days = 30;
+    d.settings.behaviour.delay = 4;
+    const QByteArray json = DesignToJson(d);
+    EXPECT_TRUE(json.contains("\"behaviour\": {\"name\":")) << json.toStdString();
+    const DesignRead back = DesignFromJson(json);
+    ASSERT_TRUE(back.design) << back.error.toStdString();
+    EXPECT_EQ(back.design->settings.behaviour, d.settings.behaviour);
+
+    const struct {
+        const char* behaviour;
+        const char* error;
+    } bad[] = {
+        {R"("yes")", "the field \"behaviour\" must be an object, not a text"},
+        {R"({"closeButton":1})", "the field \"behaviour.closeButton\" must be true or false"},
+        {R"({"showOnce":"always"})", "the field \"behaviour.showOnce\" must be \"visitor\", \"session\" or a number of days from 1 to 3650"},
+        {R"({"showOnce":0})", "the field \"behaviour.showOnce\" must be \"visitor\", \"session\" or a number of days from 1 to 3650"},
+        {R"({"delay":2.5})", "the field \"behaviour.delay\" must be a whole number of seconds from 0 to 600"},
+        {R"({"name":7})", "the field \"behaviour.name\" must be a text"},
+    };
+    for (const auto& c : bad) {
+        QByteArray broken = DesignToJson(DesignDocument());
+        broken.insert(broken.lastIndexOf('}'), QByteArray(",\"behaviour\": ") + c.behaviour);
+        const DesignRead read = DesignFromJson(broken);
+        EXPECT_FALSE(read.design) << c.behaviour;
+        EXPECT_TRUE(read.error.contains(QString::fromLatin1(c.error))) << read.error.toStdString();
+    }
 }
 
 TEST(ExportEmbed, ElementCarriesTheSameValuesAndTheContentInATemplate) {
