@@ -65,7 +65,9 @@ BoxBehaviourWindow::BoxBehaviourWindow(const BoxBehaviour& current, QWidget* par
     auto* once = new QHBoxLayout;
     once->addWidget(showOnce_, 1);
     once->addWidget(days_);
-    form->addRow(QStringLiteral("&Show:"), once);
+    auto* showLabel = new QLabel(QStringLiteral("&Show:"), this);
+    showLabel->setBuddy(showOnce_);
+    form->addRow(showLabel, once);
     form->addRow(QStringLiteral("&Delay before the entrance:"), delay_);
     auto* note = new QLabel(QStringLiteral("\"Show\" applies to the exported page only: the preview shows the box "
                                            "on every refresh."),

@@ -36,7 +36,10 @@ void Export::addEmbedFrame(const WispletSettings& settings, const QFont& font) {
     embed_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     embedCode_ = ExportEmbedCode(settings, AppFolder::path());
     embed_->setPlainText(QString(embedCode_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    embed_->setMinimumHeight(110);
+    // Both code boxes stay a few lines high, so that the four frames fit a small screen.
+    embed_->setFixedHeight(100);
+    code_->setMinimumHeight(100);
+    code_->setMaximumHeight(100);
     layout->addWidget(embed_);
     auto* copy = new QPushButton(QStringLiteral("Copy"), frame);
     copy->setObjectName(QStringLiteral("CopyEmbed"));

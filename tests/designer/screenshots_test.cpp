@@ -103,6 +103,26 @@ TEST(Screenshots, MainExportAboutWindows) {
     about->close();
 }
 
+TEST(Screenshots, BoxBehaviourWindowAndItsCloseButtonInThePreview) {
+    if (!Screenshot::wanted())
+        GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
+    const QString out = Screenshot::folder();
+    MainWindowFixture f;
+    General& w = designedMainWindow(f);
+    BoxBehaviour b;
+    b.name = QStringLiteral("Welcome");
+    b.closeButton = true;
+    b.showOnce = BoxBehaviour::ShowOnce::PerVisitor;
+    w.setBehaviour(b);
+    ASSERT_TRUE(refreshAndFinish(f, w));
+    EXPECT_TRUE(Screenshot::grabWindow(&w, out + "/main-window-close-button.png"));
+    f.trigger("boxBehaviour");
+    QWidget* window = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (window = w.findChild<QDialog*>(QStringLiteral("BoxBehaviour"))) && window->isVisible(); }));
+    EXPECT_TRUE(Screenshot::grabWindow(window, out + "/box-behaviour.png"));
+    window->close();
+}
+
 TEST(Screenshots, BackgroundLibraryShapesBrightness) {
     if (!Screenshot::wanted())
         GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
