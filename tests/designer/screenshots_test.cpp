@@ -4,7 +4,7 @@
 //
 // Files written (names as the user guide uses them): main-window.png,
 // background-library.png, shapes.png, brightness-contrast.png, export.png,
-// about.png.
+// about.png, box-behaviour.png, main-window-close-button.png.
 #include "platform/AboutWindow.h"
 #include "designer/ExportWindow.h"
 #include "designer/MainWindowHosts.h"
