@@ -31,8 +31,13 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Error:
         return printed(QStringLiteral("wisplet-designer: %1\n").arg(command.error), stderr, ExitUsage);
     case CommandLine::Mode::Export: {
-        // No window and no display: pictures only.
+        // No window and no display: pictures only. The export reports its
+        // own failures; the toolkit's notes would only clutter standard error.
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        });
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("Wisplet Dorizized"));
         AppFolder::settle();

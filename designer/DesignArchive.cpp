@@ -100,6 +100,8 @@ ArchiveRead ReadArchive(const QByteArray& bytes, const ArchiveLimits& limits) {
         result.error = why;
         return result;
     };
+    if (bytes.isEmpty()) // libzip would take it for an empty container
+        return fail(QStringLiteral("the file is empty"));
     zip_error_t zerr;
     zip_error_init(&zerr);
     zip_source_t* source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &zerr);

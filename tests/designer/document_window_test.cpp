@@ -127,16 +127,21 @@ TEST(DocumentWindow, AModifiedDesignAsksBeforeItIsReplacedOrClosed) {
             f.trigger(c.command);
         ASSERT_FALSE(f.dialogs.messages().isEmpty()) << c.command;
         EXPECT_EQ(f.dialogs.messages().first(), "Save changes to first.wisplet?") << c.command;
-        EXPECT_EQ(f.dialogs.shown.front().buttons, MsgButtons::SaveDiscardCancel);
+        const auto question = std::find_if(f.dialogs.shown.begin(), f.dialogs.shown.end(),
+                                           [](const FakeDialogs::Shown& s) { return s.kind == "message"; });
+        EXPECT_EQ(question->buttons, MsgButtons::SaveDiscardCancel);
         const bool closing = QString(c.command) == "close" || QString(c.command) == "menuExit";
-        if (closing)
+        if (closing) {
             EXPECT_EQ(w.isVisible(), !c.replaced) << c.command;
-        else
+        } else {
             EXPECT_EQ(w.settings().height, c.replaced ? "100" : "55") << c.command;
-        if (c.answer == MsgAnswer::Yes) // saved first
+        }
+        if (c.answer == MsgAnswer::Yes) { // saved first
             EXPECT_EQ(ReadDesignFile(f.path("first.wisplet")).design->settings.height, "55") << c.command;
-        if (c.answer == MsgAnswer::Cancel)
+        }
+        if (c.answer == MsgAnswer::Cancel) {
             EXPECT_TRUE(w.isWindowModified()) << c.command;
+        }
     }
 }
 
