@@ -218,6 +218,16 @@ DesignDocument fromJsonObject(const QJsonObject& root) {
                 throw Fail{QStringLiteral("the picture number %1 is listed twice").arg(number)};
         d.images.append(image);
     }
+    const QJsonValue behaviour = root.value(QLatin1String("behaviour"));
+    if (behaviour.isObject()) {
+        QString error;
+        const std::optional<BoxBehaviour> b = BehaviourFromJson(behaviour.toObject(), &error);
+        if (!b)
+            throw Fail{error};
+        d.settings.behaviour = *b;
+    } else if (!behaviour.isUndefined()) {
+        throw Fail{QStringLiteral("the field \"behaviour\" must be an object, not %1").arg(typeName(behaviour))};
+    }
     d.settings.autoPreview = false;
     return d;
 }
@@ -242,13 +252,15 @@ QByteArray DesignToJson(const DesignDocument& design) {
                   pictureObject({{"name", jsonValue(design.images[i].name)},
                                  {"picture", jsonValue(design.images[i].picture)}});
     images += design.images.isEmpty() ? "]" : "\n  ]";
-    return objectText({{"format", jsonValue(QString::fromLatin1(DesignFormatName))},
-                       {"version", jsonValue(DesignFormatVersion)},
-                       {"settings", objectText(settings, "  ")},
-                       {"background", background},
-                       {"images", images}},
-                      QByteArray()) +
-           "\n";
+    QList<Member> members{{"format", jsonValue(QString::fromLatin1(DesignFormatName))},
+                          {"version", jsonValue(DesignFormatVersion)},
+                          {"settings", objectText(settings, "  ")},
+                          {"background", background},
+                          {"images", images}};
+    // Only a box that behaves otherwise than by default says how.
+    if (const QString behaviour = BehaviourOptionsObject(design.settings.behaviour); !behaviour.isEmpty())
+        members.append({"behaviour", behaviour.toLatin1()});
+    return objectText(members, QByteArray()) + "\n";
 }
 
 DesignRead DesignFromJson(const QByteArray& json) {

@@ -5,9 +5,15 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 const QString ExportFolderName = QStringLiteral("Wisplet_Files");
-}
+const QString BeginComment =
+    QStringLiteral("<!--------------------------- Begin Wisplet Dorizized Code ------------------------->");
+const QString EndComment =
+    QStringLiteral("<!--------------------------- End Wisplet Dorizized Code ------------------------->");
+} // namespace
 
 QString ExportHeadLine() {
     return QStringLiteral("<script language=\"javascript\" src=\"Wisplet_Files/wisplet.js\"></script>");
@@ -22,9 +28,36 @@ QString ExportBodyCode(const WispletSettings& s, const QString& appFolder) {
     if (call.endsWith(close))
         call.chop(close.size());
     const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("<!--------------------------- Begin Wisplet Dorizized Code ------------------------->") +
-           crlf + QStringLiteral("<script>") + crlf + call + crlf + QStringLiteral("</script>") + crlf +
-           QStringLiteral("<!--------------------------- End Wisplet Dorizized Code ------------------------->");
+    return BeginComment + crlf + QStringLiteral("<script>") + crlf + call + crlf + QStringLiteral("</script>") + crlf +
+           EndComment;
+}
+
+QString ExportEmbedCode(const WispletSettings& s, const QString& appFolder) {
+    const std::pair<const char*, QString> values[] = {
+        {"waiting", s.waiting},
+        {"width", s.width},
+        {"height", s.height},
+        {"background", QStringLiteral("Wisplet_Files/MyBackground.jpg")},
+        {"bg-color", s.bgColor},
+        {"align", s.alignText()},
+        {"entrance", QString::number(s.entrance)},
+        {"content-entrance", QString::number(s.contentEntrance)},
+        {"duration", s.duration},
+        {"pad-in", s.padIn},
+        {"pad-out", s.padOut},
+        {"border-style", s.borderStyleText()},
+        {"border-width", s.borderWidth},
+        {"border-color", s.borderColor},
+    };
+    QString element = QStringLiteral("<wisplet-box");
+    for (const auto& [name, value] : values)
+        element += QStringLiteral(" %1=\"%2\"").arg(QString::fromLatin1(name), HtmlAttributeText(value));
+    element += BehaviourAttributes(s.behaviour) + QLatin1Char('>');
+    const QString crlf = QStringLiteral("\r\n");
+    return QStringLiteral("<script src=\"Wisplet_Files/wisplet.js\" defer></script>") + crlf + BeginComment + crlf +
+           element + crlf + QStringLiteral("<template><font face=arial>") +
+           ContentForTemplate(s.contentHtml, appFolder) + QStringLiteral("</font></template>") + crlf +
+           QStringLiteral("</wisplet-box>") + crlf + EndComment;
 }
 
 QStringList ExportSources(const QString& appFolder, int imageCount) {

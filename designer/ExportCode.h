@@ -16,6 +16,12 @@ QString ExportHeadLine();
 // "</script>", with argument 4 always 'Wisplet_Files/MyBackground.jpg'.
 QString ExportBodyCode(const WispletSettings& s, const QString& appFolder);
 
+// The embed without inline script, lines joined by CR LF: a deferred script
+// line, then between the same Begin/End comments a <wisplet-box> element whose
+// attributes carry the same values (and the options that are set) and whose
+// <template> child holds the content.
+QString ExportEmbedCode(const WispletSettings& s, const QString& appFolder);
+
 // Names of the files to export from appFolder/samples/Wisplet_Files, in copy
 // order: "wisplet.js" always (even when missing: its copy then fails and is
 // reported); "MyBackground.jpg" when it exists; for N = 1..imageCount

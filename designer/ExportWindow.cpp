@@ -107,6 +107,7 @@ Export::Export(const WispletSettings& settings, QWidget* owner) : QWidget(nullpt
     copyContentButton->setFixedWidth(80);
     thirdLayout->addWidget(copyContentButton);
     root->addWidget(third);
+    addEmbedFrame(settings, normal);
 
     setLook(myScript_, false);
     setLook(code_, false);
@@ -114,6 +115,7 @@ Export::Export(const WispletSettings& settings, QWidget* owner) : QWidget(nullpt
     connect(copyScriptButton, &QPushButton::clicked, this, &Export::copyScript);
     connect(copyContentButton, &QPushButton::clicked, this, &Export::copyContent);
     resize(QSize(480, 470).expandedTo(sizeHint()));
+    setLook(embed_, false);
 }
 
 Export::~Export() {
@@ -136,6 +138,7 @@ void Export::setLook(QWidget* box, bool highlighted) {
 }
 
 void Export::exportFiles() {
+    setLook(embed_, false);
     setLook(myScript_, false);
     setLook(code_, false);
     const std::optional<QString> folder = dialogs().chooseFolder(this, QStringLiteral("Select your target Folder"));
@@ -151,6 +154,7 @@ void Export::exportFiles() {
 
 void Export::copyScript() {
     myScript_->selectAll();
+    setLook(embed_, false);
     setLook(myScript_, true);
     setLook(code_, false);
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -160,6 +164,7 @@ void Export::copyScript() {
 
 void Export::copyContent() {
     code_->selectAll();
+    setLook(embed_, false);
     setLook(code_, true);
     setLook(myScript_, false);
     QClipboard* clipboard = QGuiApplication::clipboard();

@@ -25,6 +25,7 @@ public:
 
     QString headLine() const;
     QString bodyCode() const; // the whole code, lines joined by CR LF
+    QString embedCode() const; // the embed without inline script, lines joined by CR LF
     // Outcome of the last "Export Files" (empty before).
     const ExportOutcome& lastOutcome() const { return outcome_; }
 
@@ -32,6 +33,7 @@ public slots:
     void exportFiles(); // "Export Files" (Command1)
     void copyScript();  // "Copy" of the head line (CopyScript)
     void copyContent(); // "Copy" of the body code (CopyContent)
+    void copyEmbed();   // "Copy" of the embed without inline script (CopyEmbed)
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,5 +46,8 @@ private:
     QLineEdit* myScript_;
     QPlainTextEdit* code_;
     QString bodyCode_; // five lines joined by CR LF, as copied
+    QPlainTextEdit* embed_ = nullptr;
+    QString embedCode_;
+    void addEmbedFrame(const WispletSettings& settings, const QFont& font);
     ExportOutcome outcome_;
 };

@@ -124,6 +124,7 @@ WispletSettings General::settings() const {
     s.backCategory = backCat_->currentIndex();
     s.backImage = backImage_->currentIndex() >= 0 ? backImage_->currentText() : QString();
     s.autoPreview = autoPreview_;
+    s.behaviour = behaviour_;
     return s;
 }
 
@@ -207,6 +208,7 @@ void General::connectHandlers() {
     onMenu("cs", [this] { openPaint(); });
     onMenu("menuExport", [this] { openExport(); });
     onMenu("MenuAbout", [this] { openAbout(); });
+    onMenu("boxBehaviour", [this] { openBoxBehaviour(); });
     for (const HelpPage& page : helpPages()) {
         const QString relative = QString::fromLatin1(page.relative);
         onMenu(page.action, [relative] { OpenHelpPage(relative); });

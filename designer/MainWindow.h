@@ -80,6 +80,8 @@ public slots:
     void openBrightnessAndContrast();
     void openPredefinedShapes();
     void openPaint();
+    void openBoxBehaviour(); // "Box Behaviour..." (Tools)
+    void setBehaviour(const BoxBehaviour& behaviour);
 
 signals:
     void previewReloaded();
@@ -131,6 +133,7 @@ private:
     BackgroundLibrary* library_ = nullptr;
     QPointer<Browser> enlarged_;
     QPointer<QWidget> editor_;
+    BoxBehaviour behaviour_; // no control of this window holds it
     DocumentController* document_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     PreviewController* live_ = nullptr;

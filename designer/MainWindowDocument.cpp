@@ -182,6 +182,7 @@ void General::applyDesignState(const WispletSettings& s, bool fresh) {
         contentEntrance_->setCurrentIndex(s.contentEntrance);
         if (content_->toPlainText() != s.contentHtml)
             content_->setPlainText(s.contentHtml);
+        behaviour_ = s.behaviour;
 
         // The background choice: the category's list, then its item.
         const bool listChanged = fresh || backCat_->currentIndex() != s.backCategory;

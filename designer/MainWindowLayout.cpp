@@ -213,6 +213,8 @@ void General::buildMenus() {
     shapes->menuAction()->setObjectName(QStringLiteral("shape"));
     item(shapes, "ps", "Predefined Shapes");
     item(shapes, "cs", "Customized Shapes ");
+    tools->addSeparator();
+    item(tools, "boxBehaviour", "Box Behaviour...");
 
     QAction* exportCommand = menuBar()->addAction(QStringLiteral("Generate Wisplet"));
     exportCommand->setObjectName(QStringLiteral("menuExport"));

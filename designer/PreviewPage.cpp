@@ -46,7 +46,16 @@ QString ContentForPage(const QString& html, const QString& appFolder) {
                                                 QRegularExpression::CaseInsensitiveOption);
     s.replace(scriptEnd, QStringLiteral("<\\/\\1"));
     s.replace(scriptStart, QStringLiteral("\\x3C\\1"));
-    // Keep the page pure ASCII: other characters as numeric references.
+    return AsciiReferences(s);
+}
+
+QString ContentForTemplate(const QString& html, const QString& appFolder) {
+    // After the clean-up every backslash left escapes an apostrophe.
+    return AsciiReferences(ReplaceAll(ContentCleanup(html, appFolder), QStringLiteral("\\'"), QStringLiteral("'")));
+}
+
+// Keep the page pure ASCII: other characters as numeric references.
+QString AsciiReferences(const QString& s) {
     QString out;
     out.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
@@ -66,13 +75,14 @@ QString ContentForPage(const QString& html, const QString& appFolder) {
 }
 
 QString WriteWispletCall(const WispletSettings& s, const QString& appFolder, const QString& backgroundPath) {
+    const QString options = BehaviourOptionsObject(s.behaviour);
     return QStringLiteral("<script>WriteWisplet(") + s.waiting + ',' + s.width + ',' + s.height + QStringLiteral(",'") +
            backgroundPath + QStringLiteral("','") + s.bgColor + QStringLiteral("','") + s.alignText() +
            QStringLiteral("',") + QString::number(s.entrance) + ',' + QString::number(s.contentEntrance) + ',' +
            s.duration + QStringLiteral(",'<font face=arial>") + ContentForPage(s.contentHtml, appFolder) +
            QStringLiteral("</font>',") + s.padIn + ',' + s.padOut + QStringLiteral(",'") + s.borderStyleText() +
-           QStringLiteral("',") + s.borderWidth + QStringLiteral(",'") + s.borderColor +
-           QStringLiteral("')</script>");
+           QStringLiteral("',") + s.borderWidth + QStringLiteral(",'") + s.borderColor + QStringLiteral("'") +
+           (options.isEmpty() ? QString() : QLatin1Char(',') + options) + QStringLiteral(")</script>");
 }
 
 QString PreviewPageText(const WispletSettings& s, const QString& appFolder) {
@@ -88,7 +98,10 @@ QString PreviewPageText(const WispletSettings& s, const QString& appFolder) {
     page += QStringLiteral("<tr><td height=\"100%\" valign=\"top\" class=\"txt\"><table width=\"100%\" "
                            "height=\"100%\" border=\"1\" cellpadding=\"1\" cellspacing=\"1\" "
                            "bordercolor=\"#FFFFFF\">");
-    page += WriteWispletCall(s, appFolder, QStringLiteral("Wisplet_Files/MyBackground") + s.backgroundSuffix());
+    // The preview always shows the box: a show-once mark would hide it after the first refresh.
+    WispletSettings shown = s;
+    shown.behaviour.showOnce = BoxBehaviour::ShowOnce::EveryView;
+    page += WriteWispletCall(shown, appFolder, QStringLiteral("Wisplet_Files/MyBackground") + s.backgroundSuffix());
     page += QStringLiteral("</div><table border=\"0\" cellspacing=\"2\" cellpadding=\"2\">");
     page += QStringLiteral(" </table></td></tr></table></td></tr></table></body></html>");
     return page;

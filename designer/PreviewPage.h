@@ -13,13 +13,21 @@ QString ReplaceAll(const QString& text, const QString& find, const QString& repl
 // clean-up steps), with appFolder + "/samples/" removed.
 QString ContentCleanup(const QString& html, const QString& appFolder);
 
+// Characters outside ASCII written as &#N; references.
+QString AsciiReferences(const QString& text);
+
+// Content as it goes into a <template> of the declarative embed: cleaned,
+// apostrophes as they are, characters outside ASCII as references.
+QString ContentForTemplate(const QString& html, const QString& appFolder);
+
 // Content as it goes into the page: cleaned, "</script" written as "<\/script",
 // "<!--" and "<script" with "\x3C" for the "<",
 // characters outside ASCII written as &#N; references.
 QString ContentForPage(const QString& html, const QString& appFolder);
 
 // The call from "<script>" to "</script>"; backgroundPath is the quoted
-// argument 4 ("Wisplet_Files/MyBackground" + suffix for the preview).
+// argument 4 ("Wisplet_Files/MyBackground" + suffix for the preview). The
+// box's options follow as a sixteenth argument only when one is set.
 QString WriteWispletCall(const WispletSettings& s, const QString& appFolder, const QString& backgroundPath);
 
 // The whole preview page (one line) and the fixed start page.

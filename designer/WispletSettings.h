@@ -2,6 +2,8 @@
 // The settings of one wisplet, as the main window's controls hold them:
 // numbers as the text typed (never parsed or reformatted), lists as the
 // selected index. Also the fixed lists, the key filter and the input limits.
+#include "designer/BoxBehaviour.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -24,6 +26,7 @@ struct WispletSettings {
     int backCategory = 0;    // index into backCategories(); 0 = none chosen
     QString backImage;       // text of the selected WispletBackImage item ("None", a file name, or empty)
     bool autoPreview = false;
+    BoxBehaviour behaviour; // how the exported box behaves for a visitor (Box Behaviour window)
 
     bool operator==(const WispletSettings&) const = default;
 

@@ -12,7 +12,8 @@
 // any frame costs in that browser before an effect adds its own work.
 //
 //   node bench/web/frame-time.js [--engine chromium|firefox|webkit] [--frames N]
-//                                [--effects 0,5,34] [--json out.json]
+//                                [--effects 0,5,34] [--json out.json] [--options]
+// --options gives every box a close button, Escape, a name and the pause under the pointer.
 // Goal: no effect adds more than 4 ms per frame to the peer's (the "over peer" column).
 const fs = require('fs');
 const path = require('path');
@@ -25,6 +26,7 @@ const ENGINE = opt('engine', 'chromium');
 const FRAMES = Number(opt('frames', 120));
 const EFFECTS = opt('effects', '') ? opt('effects').split(',').map(Number) : Array.from({ length: 62 }, (_, i) => i);
 const GOAL_MS = 4;
+const OPTIONS = argv.includes('--options') ? ',{"name":"Bench","closeButton":true,"escapeCloses":true,"pauseOnHover":true}' : '';
 const TICK_MS = 1000 / 100; // USER_HZ, the unit of the times in /proc/<pid>/stat
 
 function pageHtml(effect) {
@@ -35,7 +37,7 @@ function pageHtml(effect) {
     padIn: 6, padOut: 6, borderStyle: 'solid', borderWidth: 2 });
   return '<!DOCTYPE html><html><head><script src="Wisplet_Files/wisplet.js"></script></head>' +
     '<body style="margin:20px"><div id="peer" style="position:absolute;left:0;top:0;width:4px;height:4px;background:#000"></div>' +
-    `<script>WriteWisplet(${call})</script></body></html>`;
+    `<script>WriteWisplet(${call}${OPTIONS})</script></body></html>`;
 }
 
 // Runs `frames` animation frames, each first moving the peer square or seeking the box.
@@ -101,7 +103,7 @@ async function main() {
     await run(0, 'peer'); // the first page of a fresh browser pays for start-up work
     const peer = await best(0, 'peer');
     const names = await (await browser.open(path.join(dir, 'bench.html'))).evaluate(() => WriteWisplet.effects);
-    console.log(`${ENGINE}: frame cost in ms per frame (${FRAMES} frames, 400 x 300 box, processor time of the whole browser)`);
+    console.log(`${ENGINE}: frame cost in ms per frame (${FRAMES} frames, 400 x 300 box${OPTIONS ? ' with options' : ''}, processor time of the whole browser)`);
     console.log('effect                             cpu over peer    wall');
     console.log(row('peer: plain frame loop', peer));
     for (const e of EFFECTS) {

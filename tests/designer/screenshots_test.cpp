@@ -4,7 +4,7 @@
 //
 // Files written (names as the user guide uses them): main-window.png,
 // background-library.png, shapes.png, brightness-contrast.png, export.png,
-// about.png.
+// about.png, box-behaviour.png, main-window-close-button.png.
 #include "platform/AboutWindow.h"
 #include "designer/ExportWindow.h"
 #include "designer/MainWindowHosts.h"
@@ -105,6 +105,26 @@ TEST(Screenshots, MainExportAboutWindows) {
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(Screenshot::grabWindow(about, out + "/about.png"));
     about->close();
+}
+
+TEST(Screenshots, BoxBehaviourWindowAndItsCloseButtonInThePreview) {
+    if (!Screenshot::wanted())
+        GTEST_SKIP() << "set WISPLET_SCREENSHOTS and run on an X display";
+    const QString out = Screenshot::folder();
+    MainWindowFixture f;
+    General& w = designedMainWindow(f);
+    BoxBehaviour b;
+    b.name = QStringLiteral("Welcome");
+    b.closeButton = true;
+    b.showOnce = BoxBehaviour::ShowOnce::PerVisitor;
+    w.setBehaviour(b);
+    ASSERT_TRUE(refreshAndFinish(f, w));
+    EXPECT_TRUE(Screenshot::grabWindow(&w, out + "/main-window-close-button.png"));
+    f.trigger("boxBehaviour");
+    QWidget* window = nullptr;
+    ASSERT_TRUE(waitUntil([&] { return (window = w.findChild<QDialog*>(QStringLiteral("BoxBehaviour"))) && window->isVisible(); }));
+    EXPECT_TRUE(Screenshot::grabWindow(window, out + "/box-behaviour.png"));
+    window->close();
 }
 
 TEST(Screenshots, BackgroundLibraryShapesBrightness) {

@@ -696,6 +696,7 @@
     for (var i = 0; i < boxes.length; i++) {
       var b = boxes[i];
       if (b.state === 'done' || b.held || !b.anchor.isConnected) continue;
+      if (waits(b, dt)) { active = true; continue; }
       if (b.state === 'new') b.start(); else b.clock += dt;
       b.apply(b.clock);
       if (b.state !== 'done') active = true;
@@ -748,10 +749,13 @@
     }
     return create(args, script);
   }
-  function create(args, script) {
-    var box = new Box(options(args));
+  function create(args, script, host) {
+    var o = options(args);
+    if (!admitted(o)) return null;
+    var box = new Box(o);
+    behave(box);
     boxes.push(box);
-    place(box, script);
+    if (host) { host.appendChild(box.anchor); box.align(); schedule(); } else place(box, script);
     return box.el;
   }
   function options(args) {
@@ -771,6 +775,7 @@
       borderWidth: Math.round(number(borderWidth, 0, 500)), borderColor: colour(borderColor, '#FFFFFF')
     };
     o.picture = hasExtension(o.background);
+    o.opts = boxOptions(args[15]);
     return o;
   }
 
@@ -783,10 +788,17 @@
   function parseCall(text) {
     var m = /WriteWisplet\s*\(/.exec(text);
     if (!m) return null;
-    var args = [], cur = '', quoted = false, q = null;
+    var args = [], cur = '', quoted = false, q = null, depth = 0, str = null;
     for (var i = m.index + m[0].length; i < text.length; i++) {
       var ch = text.charAt(i);
-      if (q) {
+      if (depth) { // an options object, kept as its text
+        cur += ch;
+        if (str) { if (ch === '\\') cur += text.charAt(++i); else if (ch === str) str = null; }
+        else if (ch === '"' || ch === "'") str = ch;
+        else if (ch === '{') depth++;
+        else if (ch === '}') depth--;
+      } else if (ch === '{' && !q) { depth = 1; cur += ch; }
+      else if (q) {
         if (ch === '\\') {
           var n = text.charAt(++i), hex = n === 'u' ? 4 : n === 'x' ? 2 : 0;
           if (hex && /^[0-9a-f]+$/i.test(text.substr(i + 1, hex))) { cur += String.fromCharCode(parseInt(text.substr(i + 1, hex), 16)); i += hex; }
@@ -833,6 +845,7 @@
   // loaded again), its number and its moment.
   function update(i, values) {
     var old = boxAt(i), o = options(values || []), keep = null;
+    if (!values || values.length < 16) o.opts = old.o.opts; // the options stay unless given
     old.dispose();
     if (o.content === old.o.content) {
       keep = old.content;
@@ -840,6 +853,7 @@
       keep.removeAttribute('style');
     }
     var b = new Box(o, old.id, keep);
+    behave(b);
     if (old.anchor.parentNode) old.anchor.parentNode.replaceChild(b.anchor, old.anchor);
     boxes[i == null ? 0 : i] = b;
     b.align();
@@ -864,6 +878,218 @@
   };
   WriteWisplet.timeline = timeline;
 
+  /* ---------- options of the box: sixteenth argument of WriteWisplet ---------- */
+  // { name: "Wisplet", closeButton: true, escapeCloses: true, pauseOnHover: true,
+  //   delay: seconds before the entrance, showOnce: "visitor" | "session" | days }
+  // Every option is off when left out; the box is always a region named by name.
+  // Escape also closes a box that has a close button.
+  var CLOSE_FADE_SECONDS = 0.3, DAY_MS = 864e5;
+  function flag(v) { return v === true || (v != null && v !== false && !/^(false|0|no|off)$/i.test(String(v))); }
+  function boxOptions(v) {
+    if (typeof v === 'string') { try { v = JSON.parse(v); } catch (e) { v = null; } }
+    v = v && typeof v === 'object' ? v : {};
+    var once = String(v.showOnce == null ? '' : v.showOnce).toLowerCase(), name = v.name == null ? '' : String(v.name);
+    return {
+      name: /\S/.test(name) ? name : 'Wisplet', closeButton: flag(v.closeButton), escapeCloses: flag(v.escapeCloses),
+      pauseOnHover: flag(v.pauseOnHover), delay: number(v.delay, 0, 3600),
+      showOnce: once === 'visitor' || once === 'session' ? once : number(once, 0, 36500)
+    };
+  }
+  // Show once: a mark per design in local (or session) storage; without storage the box shows.
+  function storageFor(o) {
+    try {
+      var s = global[o.opts.showOnce === 'session' ? 'sessionStorage' : 'localStorage'];
+      s.setItem('wisplet:probe', '1'); s.removeItem('wisplet:probe');
+      return s;
+    } catch (e) { return null; }
+  }
+  function markKey(o) {
+    var text = o.opts.name + '|' + JSON.stringify(o, ['waiting', 'width', 'height', 'background', 'bgColor', 'align',
+      'entrance', 'effect', 'duration', 'content', 'padIn', 'padOut', 'borderStyle', 'borderWidth', 'borderColor']), h = 5381;
+    for (var i = 0; i < text.length; i++) h = (Math.imul(h, 33) + text.charCodeAt(i)) >>> 0;
+    return 'wisplet:shown:' + h.toString(36);
+  }
+  function admitted(o) {
+    var once = o.opts.showOnce, s = once && storageFor(o), mark = s && s.getItem(markKey(o));
+    if (mark == null) return true;
+    return typeof once === 'number' && !(Date.now() - Number(mark) < once * DAY_MS);
+  }
+  function remember(o) {
+    var s = o.opts.showOnce && storageFor(o);
+    if (s) try { s.setItem(markKey(o), String(Date.now())); } catch (e) { /* full: shows again next time */ }
+  }
+  // Two colours far enough apart to read a close button drawn in them.
+  function luminance(c) {
+    var m = /^#([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})/i.exec(c);
+    if (!m) return null;
+    var l = [m[1], m[2], m[3]].map(function (x) {
+      var v = parseInt(x, 16) / 255;
+      return v <= 0.04045 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4);
+    });
+    return 0.2126 * l[0] + 0.7152 * l[1] + 0.0722 * l[2];
+  }
+  function readableOn(fg, bg) {
+    var a = luminance(fg), b = luminance(bg);
+    if (a == null || b == null || (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05) >= 4.5) return fg;
+    return b > 0.18 ? '#000000' : '#FFFFFF';
+  }
+  // Gives a new box its name, its close button and its listeners.
+  function behave(box) {
+    var o = box.o, p = o.opts, el = box.el;
+    box.wait = p.delay;
+    el.setAttribute('role', 'region');
+    el.setAttribute('aria-label', p.name);
+    el.setAttribute('aria-hidden', 'true'); // until it starts; it is invisible till then
+    if (p.closeButton) {
+      var ink = readableOn(o.borderColor, o.bgColor), button = box.closer = doc.createElement('button');
+      button.type = 'button';
+      button.className = 'wisplet-close';
+      button.setAttribute('aria-label', 'Close');
+      button.textContent = '\u00D7';
+      css(button, {
+        position: 'absolute', top: '0', right: '0', 'z-index': '2147483647', width: '24px', height: '24px',
+        'min-width': '0', margin: '0', padding: '0', 'box-sizing': 'border-box', border: '1px solid ' + ink,
+        'border-radius': '0', 'background-color': o.bgColor, color: ink, font: 'bold 18px/20px Arial,sans-serif',
+        'text-align': 'center', cursor: 'pointer', 'pointer-events': 'auto'
+      });
+      button.addEventListener('click', function () { closeBox(box); });
+      el.appendChild(button);
+    }
+    // a box that can be closed by pointer can be closed by keyboard too
+    if (p.escapeCloses || p.closeButton) el.addEventListener('keydown', function (e) {
+      if (e.key === 'Escape' || e.key === 'Esc') closeBox(box);
+    });
+    var hover = false, focus = false, update = function () { box.inside = hover || focus; };
+    el.addEventListener('pointerenter', function () { hover = true; update(); });
+    el.addEventListener('pointerleave', function () { hover = false; update(); });
+    el.addEventListener('focusin', function (e) {
+      if (!focus && e.relatedTarget && !el.contains(e.relatedTarget)) box.cameFrom = e.relatedTarget;
+      focus = true; update();
+    });
+    el.addEventListener('focusout', function (e) { focus = !!(e.relatedTarget && el.contains(e.relatedTarget)); update(); });
+  }
+  var startBox = Box.prototype.start;
+  Box.prototype.start = function () {
+    startBox.call(this);
+    this.el.removeAttribute('aria-hidden');
+    remember(this.o);
+  };
+  // Whether the driver leaves a box as it is this frame: while its delay runs
+  // out, and while the pointer or focus rests in it after its entrance.
+  function waits(b, dt) {
+    if (b.state === 'new' && b.wait > 0) { b.wait -= dt; return true; }
+    return !!(b.inside && b.o.opts.pauseOnHover && b.state === 'running' && b.clock >= b.E);
+  }
+  // Closing fades the box out (at once under reduced motion) and takes it off the page.
+  function closeBox(b) {
+    if (b.closing) return;
+    b.closing = true;
+    var active = doc.activeElement;
+    if (active && b.el.contains(active)) {
+      if (b.cameFrom && b.cameFrom.isConnected && b.cameFrom.focus) b.cameFrom.focus({ preventScroll: true });
+      else if (active.blur) active.blur();
+    }
+    if (reducedMotion()) return drop(b);
+    b.el.style.transition = 'opacity ' + CLOSE_FADE_SECONDS + 's linear';
+    b.el.style.opacity = '0';
+    b.timer = setTimeout(function () { drop(b); }, CLOSE_FADE_SECONDS * 1000);
+  }
+  function drop(b) {
+    var i = boxes.indexOf(b);
+    if (i >= 0) boxes.splice(i, 1);
+    clearTimeout(b.timer);
+    b.dispose();
+    b.state = 'done';
+    if (b.anchor.parentNode) b.anchor.parentNode.removeChild(b.anchor);
+  }
+
+  /* ---------- narrow viewports: the whole box scaled down to fit ---------- */
+  // A box wider than the viewport shrinks (content included) to its width; a
+  // box that fits is shifted, if need be, so that no part of it leaves the
+  // viewport sideways and the page never gains a horizontal scroll bar.
+  function viewportWidth() {
+    var root = doc.compatMode === 'BackCompat' && doc.body ? doc.body : doc.documentElement;
+    return root.clientWidth || global.innerWidth || 0;
+  }
+  var alignBox = Box.prototype.align, measureBox = Box.prototype.measure, watching = false;
+  Box.prototype.align = function () {
+    this.el.style.removeProperty('margin-left'); this.el.style.removeProperty('left'); this.el.style.removeProperty('right');
+    alignBox.call(this);
+    var s = this.el.style, vw = viewportWidth(), f = vw > 0 && this.outerW > vw ? vw / this.outerW : 1, moved = s.transform;
+    this.fit = f;
+    if (f < 1) { s.scale = String(f); s.transformOrigin = '0 0'; } else { s.removeProperty('scale'); s.removeProperty('transform-origin'); }
+    if (this.closer) this.closer.style.width = this.closer.style.height = Math.ceil(24 / f) + 'px';
+    if (!vw) return;
+    s.removeProperty('transform');
+    var r = this.el.getBoundingClientRect(), shift = r.right > vw ? vw - r.right : 0;
+    if (r.left + shift < 0) shift = -r.left;
+    if (shift) css(this.el, { left: r2(r.left + shift - this.anchor.getBoundingClientRect().left) + 'px', right: 'auto', 'margin-left': '0' });
+    if (moved) s.transform = moved;
+    if (!watching) {
+      watching = true;
+      global.addEventListener('resize', function () {
+        for (var i = 0; i < boxes.length; i++) if (!boxes[i].flying) boxes[i].align();
+      });
+    }
+  };
+  // The entrance's offsets are drawn inside the scale: in its units.
+  Box.prototype.measure = function () {
+    var m = measureBox.call(this), f = this.fit || 1;
+    return [m[0] / f, m[1] / f, m[2]];
+  };
+
+  /* ---------- the declarative embed: <wisplet-box> ---------- */
+  // <wisplet-box width="300" height="200" bg-color="#FFFFFF" ... close-button show-once="visitor">
+  //   <template><font face=arial>content</font></template></wisplet-box>
+  // starts the same box as WriteWisplet where it stands, whenever it joins the
+  // document, and takes it off again when it leaves.
+  var ARGUMENT_ATTRIBUTES = ['waiting', 'width', 'height', 'background', 'bg-color', 'align', 'entrance',
+    'content-entrance', 'duration', '', 'pad-in', 'pad-out', 'border-style', 'border-width', 'border-color'];
+  var OPTION_ATTRIBUTES = ['name', 'close-button', 'escape-closes', 'show-once', 'delay', 'pause-on-hover'];
+  function camel(name) { return name.replace(/-([a-z])/g, function (m, c) { return c.toUpperCase(); }); }
+  function elementArgs(host) {
+    var template = null, opts = {}, i;
+    for (i = 0; i < host.children.length && !template; i++) if (host.children[i].nodeName === 'TEMPLATE') template = host.children[i];
+    var args = ARGUMENT_ATTRIBUTES.map(function (name) { return name ? host.getAttribute(name) : template ? template.innerHTML : ''; });
+    for (i = 0; i < OPTION_ATTRIBUTES.length; i++) {
+      var v = host.getAttribute(OPTION_ATTRIBUTES[i]);
+      if (v != null) opts[camel(OPTION_ATTRIBUTES[i])] = v === '' && OPTION_ATTRIBUTES[i] !== 'name' ? true : v;
+    }
+    return args.concat([opts]);
+  }
+  function boxOf(el) { for (var i = 0; i < boxes.length; i++) if (boxes[i].el === el) return boxes[i]; return null; }
+  if (global.customElements && global.Reflect && !global.customElements.get('wisplet-box')) {
+    var WispletBox = function () { return Reflect.construct(HTMLElement, [], WispletBox); };
+    WispletBox.prototype = Object.create(HTMLElement.prototype);
+    WispletBox.prototype.constructor = WispletBox;
+    Object.setPrototypeOf(WispletBox, HTMLElement);
+    WispletBox.observedAttributes = ARGUMENT_ATTRIBUTES.filter(Boolean).concat(OPTION_ATTRIBUTES);
+    WispletBox.prototype.connectedCallback = function () {
+      var self = this;
+      if (this._wisplet) return;
+      if (doc.readyState === 'loading') { // its children may not all be parsed yet
+        if (!this._later) doc.addEventListener('DOMContentLoaded', function () {
+          self._later = false;
+          if (self.isConnected) self.connectedCallback();
+        });
+        this._later = true;
+        return;
+      }
+      this.style.display = 'block';
+      this._wisplet = boxOf(create(elementArgs(this), null, this));
+    };
+    WispletBox.prototype.disconnectedCallback = function () {
+      if (this._wisplet) drop(this._wisplet);
+      this._wisplet = null;
+    };
+    WispletBox.prototype.attributeChangedCallback = function (name, was, now) {
+      if (!this._wisplet || was === now) return;
+      this.disconnectedCallback();
+      this.connectedCallback();
+    };
+    global.customElements.define('wisplet-box', WispletBox);
+  }
+
   WriteWisplet.version = '1.0';
   WriteWisplet.effects = EFFECTS.map(function (row) { return row[0]; });
   WriteWisplet.entrances = ENTRANCE_NAMES.slice();
@@ -873,6 +1099,8 @@
     seek: seek,
     seekAll: function (t, phase) { for (var i = 0; i < boxes.length; i++) seek(i, t, phase); },
     boxes: function () { return boxes.map(function (b) { return b.el; }); },
+    count: function () { return boxes.length; },
+    running: function () { return !!pending; },
     isTemporary: function (node) { return !!(node && node.hasAttribute && node.hasAttribute(TEMP_ATTR)); }
   };
   global.WriteWisplet = WriteWisplet;

@@ -37,7 +37,7 @@ function requireEngine(engine = engineName()) {
 /** Makes sure the locked npm packages are there, running npm ci on first use. */
 function installPackages() {
   try {
-    require.resolve('playwright-core'); require.resolve('puppeteer-core'); require.resolve('selenium-webdriver');
+    require.resolve('playwright-core'); require.resolve('puppeteer-core'); require.resolve('selenium-webdriver'); require.resolve('axe-core');
   } catch (e) {
     console.log('npm packages missing: running npm ci in ' + WEB_DIR);
     execFileSync('npm', ['ci', '--no-audit', '--no-fund'], { cwd: WEB_DIR, stdio: 'inherit',

@@ -96,4 +96,28 @@ function effectGrid(opts) {
     viewport: { width: o.perRow * (outer + o.gap) + 2 * o.gap, height: rows * (outerH + labelH + o.gap + 4) + 2 * o.gap } };
 }
 
-module.exports = { quote, callArgs, previewPage, exportPage, exportBody, HEAD_LINE, testContent, effectGrid, sharpPicture };
+const ELEMENT_ATTRIBUTES = [['waiting', 'waiting'], ['width', 'width'], ['height', 'height'], ['background', 'background'],
+  ['bgColor', 'bg-color'], ['align', 'align'], ['entrance', 'entrance'], ['effect', 'content-entrance'],
+  ['duration', 'duration'], ['padIn', 'pad-in'], ['padOut', 'pad-out'], ['borderStyle', 'border-style'],
+  ['borderWidth', 'border-width'], ['borderColor', 'border-color']];
+const attr = (v) => String(v).replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/</g, '&lt;');
+
+/**
+ * The declarative embed for the same values as callArgs, plus options
+ * ({ name, closeButton, escapeCloses, showOnce, delay, pauseOnHover }).
+ */
+function boxElement(a, options = {}) {
+  const v = Object.assign({
+    waiting: 2, width: 100, height: 100, background: 'Wisplet_Files/MyBackground', bgColor: '#FFFFFF',
+    align: 'Default', entrance: 0, effect: 0, duration: 1, content: '', padIn: 0, padOut: 0,
+    borderStyle: 'none', borderWidth: 0, borderColor: '#FFFFFF'
+  }, a);
+  const attrs = ELEMENT_ATTRIBUTES.map(([k, name]) => `${name}="${attr(v[k])}"`);
+  for (const [k, value] of Object.entries(options)) {
+    const name = k.replace(/[A-Z]/g, (c) => '-' + c.toLowerCase());
+    attrs.push(value === true ? name : `${name}="${attr(value)}"`);
+  }
+  return `<wisplet-box ${attrs.join(' ')}>\r\n<template><font face=arial>${v.content}</font></template>\r\n</wisplet-box>`;
+}
+
+module.exports = { boxElement, quote, callArgs, previewPage, exportPage, exportBody, HEAD_LINE, testContent, effectGrid, sharpPicture };
