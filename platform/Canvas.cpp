@@ -5,13 +5,19 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <cmath>
 
 namespace {
 
-CanvasMouse mouseOf(const QMouseEvent* e, bool withButton) {
+CanvasMouse mouseOf(const QWidget* canvas, const QMouseEvent* e, bool withButton) {
     CanvasMouse m;
     m.x = e->position().x();
     m.y = e->position().y();
+    const qreal ratio = canvas->devicePixelRatioF();
+    if (ratio != 1.0) {
+        m.x = SurfaceCanvas::pixelAt(m.x, ratio);
+        m.y = SurfaceCanvas::pixelAt(m.y, ratio);
+    }
     m.button = withButton ? e->button() : Qt::NoButton;
     m.buttons = e->buttons();
     m.shift = e->modifiers().testFlag(Qt::ShiftModifier);
@@ -73,6 +79,10 @@ void SurfaceCanvas::syncToSurface() {
     update();
 }
 
+int SurfaceCanvas::pixelAt(qreal position, qreal ratio) {
+    return int(std::floor(position + 0.5 / ratio));
+}
+
 QSize SurfaceCanvas::sizeHint() const {
     return surface_ ? QSize(surface_->width(), surface_->height()) : QSize(0, 0);
 }
@@ -84,7 +94,19 @@ void SurfaceCanvas::paintEvent(QPaintEvent* event) {
         p.fillRect(r, palette().window());
         return;
     }
-    p.drawImage(r.topLeft(), surface_->image(), r);
+    if (p.deviceTransform().type() <= QTransform::TxTranslate) {
+        p.drawImage(r.topLeft(), surface_->image(), r);
+    } else {
+        // A scaled screen (device pixel ratio 1.25, 1.5, 2, ...): one picture
+        // pixel still covers one logical pixel, enlarged by repeating device
+        // pixels (nearest neighbour, never blurred). The whole picture is
+        // drawn clipped to the exposed area, so every repaint samples it in
+        // the same way: a part drawn from a fractional device position would
+        // be sampled one device pixel off its neighbours.
+        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        p.setClipRect(r);
+        p.drawImage(QPoint(0, 0), surface_->image());
+    }
     // Outside the picture (while a resize is pending) the window colour shows.
     const QRect picture(0, 0, surface_->width(), surface_->height());
     const QRegion rest = QRegion(r).subtracted(picture);
@@ -92,10 +114,10 @@ void SurfaceCanvas::paintEvent(QPaintEvent* event) {
         p.fillRect(part, palette().window());
 }
 
-void SurfaceCanvas::mousePressEvent(QMouseEvent* event) { emit mousePressed(mouseOf(event, true)); }
-void SurfaceCanvas::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(mouseOf(event, false)); }
-void SurfaceCanvas::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(mouseOf(event, true)); }
-void SurfaceCanvas::mouseDoubleClickEvent(QMouseEvent* event) { emit doubleClicked(mouseOf(event, true)); }
+void SurfaceCanvas::mousePressEvent(QMouseEvent* event) { emit mousePressed(mouseOf(this, event, true)); }
+void SurfaceCanvas::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(mouseOf(this, event, false)); }
+void SurfaceCanvas::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(mouseOf(this, event, true)); }
+void SurfaceCanvas::mouseDoubleClickEvent(QMouseEvent* event) { emit doubleClicked(mouseOf(this, event, true)); }
 
 void SurfaceCanvas::keyPressEvent(QKeyEvent* event) { emit keyPressed(keyOf(event)); }
 void SurfaceCanvas::keyReleaseEvent(QKeyEvent* event) { emit keyReleased(keyOf(event)); }
