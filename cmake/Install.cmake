@@ -37,6 +37,17 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/install/bin/wisplet-designer DESTINATION bi
 set(desktop ${CMAKE_SOURCE_DIR}/desktop)
 install(FILES ${desktop}/${WISPLET_ID}.desktop DESTINATION share/applications)
 install(FILES ${desktop}/${WISPLET_ID}.metainfo.xml DESTINATION share/metainfo)
+# The design file type (*.wisplet); the package's trigger updates the database.
+install(FILES ${desktop}/${WISPLET_ID}.mime.xml DESTINATION share/mime/packages RENAME ${WISPLET_ID}.xml)
+
+# The package's documents: copyright, changelog and the manual page, the last
+# two compressed as Debian wants them.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${desktop}/changelog ${desktop}/wisplet-designer.1)
+foreach(doc changelog wisplet-designer.1)
+  execute_process(COMMAND gzip -9nc ${desktop}/${doc} OUTPUT_FILE ${CMAKE_BINARY_DIR}/install/${doc}.gz)
+endforeach()
+install(FILES ${desktop}/copyright ${CMAKE_BINARY_DIR}/install/changelog.gz DESTINATION share/doc/wisplet-designer)
+install(FILES ${CMAKE_BINARY_DIR}/install/wisplet-designer.1.gz DESTINATION share/man/man1)
 install(FILES ${desktop}/icons/${WISPLET_ID}.svg DESTINATION share/icons/hicolor/scalable/apps)
 foreach(size 48 256)
   install(FILES ${desktop}/icons/${size}x${size}/${WISPLET_ID}.png DESTINATION share/icons/hicolor/${size}x${size}/apps)
@@ -67,7 +78,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # plug-ins that read WebP pictures (paint Open, import).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6webenginewidgets6 (>= 6.4), libqt6webenginecore6 (>= 6.4), libqt6widgets6 (>= 6.4), \
-libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libturbojpeg0 (>= 1:2.1), \
+libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libturbojpeg0 (>= 1:2.1), libzip4 (>= 1.7), \
 qt6-image-formats-plugins (>= 6.4), libstdc++6 (>= 12), libgcc-s1, libc6 (>= 2.34)")
 # Help and sample pages open in the desktop's web browser through xdg-open;
 # the windows are laid out for Arial's metrics, which Liberation Sans has.

@@ -52,6 +52,14 @@ void BackgroundLibrary::setSource(const QImage& picture) {
     sourceFullSize_ = picture.size();
 }
 
+void BackgroundLibrary::clearSource() {
+    picture1_.image() = QImage(1, 1, QImage::Format_RGB32);
+    picture1_.image().fill(Color::toRgb(picture1_.backColor));
+    hasSource_ = false;
+    sourceFile_.clear();
+    sourceFullSize_ = QSize();
+}
+
 std::optional<QSize> BackgroundLibrary::outerSize() const {
     const WispletSettings s = settings_ ? settings_() : WispletSettings();
     return FitTargetSize(s.outerWidth(), s.outerHeight(), MaxOuterSide);

@@ -101,6 +101,8 @@ public:
     // Put a picture into Picture1 (brightness window, tests). It is used as it
     // is: fits never reload it from a file.
     void setSource(const QImage& picture);
+    // Back to no picture at all, as at start (a new design).
+    void clearSource();
 
     // The file Picture1 was loaded from (empty after setSource) and that
     // picture's own size, which Picture1 may be a reduced decoding of.

@@ -86,6 +86,7 @@ General::General(QWidget* splash) : QMainWindow(nullptr), splash_(splash) {
     guarded("start page", [] { WriteStartPage(AppFolder::path()); });
     busy_ = true;
     browser_->load(QUrl::fromLocalFile(AppFolder::file(QString::fromLatin1(AppFolder::PreviewPage))));
+    setUpDocument();
 }
 
 General::~General() {
@@ -307,6 +308,8 @@ void General::openPaint() {
 }
 
 void General::closeEvent(QCloseEvent* event) {
+    if (!confirmClose())
+        return event->ignore();
     if (enlarged_)
         enlarged_->close();
     if (editor_)

@@ -15,6 +15,8 @@
 
 class BackgroundLibrary;
 class Browser;
+class DocumentController;
+class QMenu;
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -57,6 +59,13 @@ public:
     QLineEdit* box(const char* objectName) const;
     UpDown* spinner(const char* objectName) const;
 
+    // --- the design as a document (MainWindowDocument.cpp) ---
+    DocumentController& document() { return *document_; }
+    // Put a design's state into the controls; fresh: a new or opened design.
+    void applyDesignState(const WispletSettings& state, bool fresh);
+    // The three-way question before closing; false keeps the window open.
+    bool confirmClose();
+
 public slots:
     void showEnlargedPreview();
     void openAdvancedEditor();
@@ -80,6 +89,9 @@ private:
     void pickColor(QLineEdit* colorBox);
     void onTimer1();
     void guarded(const char* step, const std::function<void()>& action);
+    void setUpDocument();
+    void updateDocumentTitle();
+    void fillRecentMenu();
 
     QPointer<QWidget> splash_;
     QTimer* timer1_ = nullptr;
@@ -104,4 +116,6 @@ private:
     BackgroundLibrary* library_ = nullptr;
     QPointer<Browser> enlarged_;
     QPointer<QWidget> editor_;
+    DocumentController* document_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
 };

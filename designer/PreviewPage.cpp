@@ -1,7 +1,8 @@
 #include "designer/PreviewPage.h"
 
+#include "platform/SafeWrite.h"
+
 #include <QRegularExpression>
-#include <QSaveFile>
 
 QString ReplaceAll(const QString& text, const QString& find, const QString& replacement) {
     if (find.isEmpty())
@@ -36,11 +37,15 @@ QString ContentCleanup(const QString& html, const QString& appFolder) {
 
 QString ContentForPage(const QString& html, const QString& appFolder) {
     QString s = ContentCleanup(html, appFolder);
-    // "</script" would end the page's script element early; "<\/script" is the
-    // same string to the script engine.
+    // The page's HTML parser must never leave the script element early:
+    // "</script" would end it, and "<!--" followed by "<script" hides the real
+    // end tag. "<\/script" and "\x3C" are the same string to the script engine.
     static const QRegularExpression scriptEnd(QStringLiteral("</(script)"),
                                               QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression scriptStart(QStringLiteral("<(!--|script)"),
+                                                QRegularExpression::CaseInsensitiveOption);
     s.replace(scriptEnd, QStringLiteral("<\\/\\1"));
+    s.replace(scriptStart, QStringLiteral("\\x3C\\1"));
     // Keep the page pure ASCII: other characters as numeric references.
     QString out;
     out.reserve(s.size());
@@ -94,16 +99,11 @@ QString StartPageText() {
                           "<tr><td><img src=images/wisplet-txt.jpg></tr></td></table></body>");
 }
 
-bool WriteTextFileAtomically(const QString& path, const QString& text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = text.toLatin1();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+bool WriteTextFileAtomically(const QString& path, const QString& text, QString* reason) {
+    const QString why = WriteFileAtomically(path, text.toLatin1());
+    if (reason)
+        *reason = why;
+    return why.isEmpty();
 }
 
 bool WritePreviewFile(const WispletSettings& s, const QString& appFolder) {

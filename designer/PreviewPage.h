@@ -14,6 +14,7 @@ QString ReplaceAll(const QString& text, const QString& find, const QString& repl
 QString ContentCleanup(const QString& html, const QString& appFolder);
 
 // Content as it goes into the page: cleaned, "</script" written as "<\/script",
+// "<!--" and "<script" with "\x3C" for the "<",
 // characters outside ASCII written as &#N; references.
 QString ContentForPage(const QString& html, const QString& appFolder);
 
@@ -27,8 +28,9 @@ QString StartPageText();
 
 // Replace a text file whole: written to a temporary file beside it (as
 // Latin-1 bytes; callers pass ASCII) and renamed over it. False on failure;
-// the previous file is then left as it was.
-bool WriteTextFileAtomically(const QString& path, const QString& text);
+// the previous file is then left as it was, and `reason` (when given)
+// receives the system's reason.
+bool WriteTextFileAtomically(const QString& path, const QString& text, QString* reason = nullptr);
 
 // Write the preview page / start page to samples/preview.html of appFolder.
 bool WritePreviewFile(const WispletSettings& s, const QString& appFolder);

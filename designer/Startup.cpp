@@ -1,5 +1,6 @@
 #include "designer/Startup.h"
 
+#include "designer/DocumentController.h"
 #include "designer/MainWindow.h"
 #include "designer/SplashWindow.h"
 
@@ -23,6 +24,7 @@ void Startup::tick() {
     if (!main_) {
         main_ = new General(splash_);
         main_->setAttribute(Qt::WA_DeleteOnClose);
+        main_->document().setOpenAtStart(designToOpen_);
         return;
     }
     if (main_->isVisible())

@@ -4,6 +4,7 @@
 // start page and then closes the splash window and shows itself.
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 class General;
 class frmSplash;
@@ -16,6 +17,8 @@ public:
 
     // Open the splash window. Returns at once.
     void start();
+    // A design to open once the main window is up (command line).
+    void setDesignToOpen(const QString& path) { designToOpen_ = path; }
 
     frmSplash* splash() const;
     General* mainWindow() const;
@@ -25,4 +28,5 @@ private:
 
     QPointer<frmSplash> splash_;
     QPointer<General> main_;
+    QString designToOpen_;
 };

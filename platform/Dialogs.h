@@ -12,7 +12,8 @@ class QWidget;
 inline const QString AppTitle = QStringLiteral("Wisplet Dorizized");
 
 enum class MsgIcon { None, Information, Warning, Critical, Question };
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// SaveDiscardCancel answers Yes for Save, No for Discard.
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel, SaveDiscardCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 struct FontChoice {
@@ -35,6 +36,10 @@ public:
     // chosen file's full path, or nothing when cancelled. The last chosen path
     // is kept (lastFileName) across showings in this run.
     virtual std::optional<QString> openFile(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // Save-file dialog starting at `suggested` (a path or a file name); the
+    // toolkit asks before replacing a file. Nothing = cancelled.
+    virtual std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& filter,
+                                            const QString& suggested) = 0;
     // Colour dialog; fullOpen expands the custom-colour section. Nothing = cancelled.
     virtual std::optional<ColorValue> chooseColor(QWidget* parent, std::optional<ColorValue> initial,
                                                   bool fullOpen) = 0;

@@ -51,6 +51,12 @@ std::optional<QString> FakeDialogs::openFile(QWidget*, const QString& title, con
     return answer;
 }
 
+std::optional<QString> FakeDialogs::saveFile(QWidget*, const QString& title, const QString& filter,
+                                             const QString& suggested) {
+    shown.push_back({QStringLiteral("saveFile"), filter + QLatin1Char('|') + suggested, title});
+    return takeAnswer(saveFileAnswers);
+}
+
 std::optional<ColorValue> FakeDialogs::chooseColor(QWidget*, std::optional<ColorValue> initial, bool fullOpen) {
     Shown s{QStringLiteral("color"), initial ? QString::number(*initial) : QString(), QString()};
     s.text += fullOpen ? QStringLiteral(" full") : QString();
@@ -82,7 +88,8 @@ MsgAnswer FakeDialogs::message(QWidget*, const QString& text, const QString& tit
     switch (buttons) {
     case MsgButtons::Ok: closed = MsgAnswer::Ok; break;
     case MsgButtons::OkCancel:
-    case MsgButtons::YesNoCancel: closed = MsgAnswer::Cancel; break;
+    case MsgButtons::YesNoCancel:
+    case MsgButtons::SaveDiscardCancel: closed = MsgAnswer::Cancel; break;
     case MsgButtons::YesNo: closed = MsgAnswer::No; break;
     }
     return takeFront(messageAnswers, closed);

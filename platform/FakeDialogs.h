@@ -12,7 +12,7 @@
 class FakeDialogs : public Dialogs {
 public:
     struct Shown {
-        QString kind;  // "openFile", "color", "font", "folder", "input", "message"
+        QString kind;  // "openFile", "saveFile", "color", "font", "folder", "input", "message"
         QString text;  // filter, prompt or message text
         QString title;
         MsgIcon icon = MsgIcon::None;
@@ -24,6 +24,7 @@ public:
     ~FakeDialogs() override;
 
     std::deque<std::optional<QString>> openFileAnswers;
+    std::deque<std::optional<QString>> saveFileAnswers;
     std::deque<std::optional<ColorValue>> colorAnswers;
     std::deque<std::optional<FontChoice>> fontAnswers;
     std::deque<std::optional<QString>> folderAnswers;
@@ -36,6 +37,8 @@ public:
     QStringList messages() const;
 
     std::optional<QString> openFile(QWidget*, const QString& title, const QString& filter) override;
+    std::optional<QString> saveFile(QWidget*, const QString& title, const QString& filter,
+                                    const QString& suggested) override;
     std::optional<ColorValue> chooseColor(QWidget*, std::optional<ColorValue> initial, bool fullOpen) override;
     std::optional<FontChoice> chooseFont(QWidget*, const FontChoice& current) override;
     std::optional<QString> chooseFolder(QWidget*, const QString& title) override;

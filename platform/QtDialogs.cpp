@@ -96,6 +96,14 @@ public:
         return lastFileName;
     }
 
+    std::optional<QString> saveFile(QWidget* parent, const QString& title, const QString& filter,
+                                    const QString& suggested) override {
+        const QString path = QFileDialog::getSaveFileName(parent, title, suggested, qtFileFilter(filter));
+        if (path.isEmpty())
+            return std::nullopt;
+        return QFileInfo(path).absoluteFilePath();
+    }
+
     std::optional<ColorValue> chooseColor(QWidget* parent, std::optional<ColorValue> initial, bool) override {
         // The toolkit's colour dialog always shows its custom-colour section.
         const QColor c = QColorDialog::getColor(Color::toQColor(initial.value_or(Color::White)), parent,
@@ -219,6 +227,12 @@ public:
             box.setEscapeButton(QMessageBox::Cancel);
             closed = MsgAnswer::Cancel;
             break;
+        case MsgButtons::SaveDiscardCancel:
+            box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Save);
+            box.setEscapeButton(QMessageBox::Cancel);
+            closed = MsgAnswer::Cancel;
+            break;
         }
         box.exec();
         switch (box.standardButton(box.clickedButton())) {
@@ -226,6 +240,8 @@ public:
         case QMessageBox::Cancel: return MsgAnswer::Cancel;
         case QMessageBox::Yes: return MsgAnswer::Yes;
         case QMessageBox::No: return MsgAnswer::No;
+        case QMessageBox::Save: return MsgAnswer::Yes;
+        case QMessageBox::Discard: return MsgAnswer::No;
         default: return closed;
         }
     }

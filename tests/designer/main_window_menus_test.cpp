@@ -196,6 +196,7 @@ TEST(MainWindowMenus, EnlargedPreviewWritesCurrentSettingsAndClosesWithTheMainWi
     EXPECT_TRUE(f.previewFile().contains("WriteWisplet(2,322,100,"));
     EXPECT_EQ(big->reloadCount(), 1);
 
+    f.dialogs.messageAnswers.push_back(MsgAnswer::No); // discard the changed design
     f.trigger("menuExit");
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(waitUntil([&] { return big.isNull() || !big->isVisible(); }, 2000));

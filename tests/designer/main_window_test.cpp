@@ -131,7 +131,12 @@ TEST(MainWindow, LayoutTitleMenusAndControlNames) {
     QStringList bar;
     for (QAction* a : w.menuBar()->actions())
         bar << a->text();
-    EXPECT_EQ(bar, (QStringList{"File", "Tools", "Generate Wisplet", "Help"}));
+    EXPECT_EQ(bar, (QStringList{"File", "Edit", "Tools", "Generate Wisplet", "Help"}));
+    QStringList file;
+    for (QAction* a : f.find<QMenu>("menuFile")->actions())
+        file << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char(' ') + a->shortcut().toString());
+    EXPECT_EQ(file, (QStringList{"New Ctrl+N", "Open... Ctrl+O", "Open Recent ", "Save Ctrl+S", "Save As... Ctrl+Shift+S",
+                                 "-", "Exit Ctrl+Q"}));
     EXPECT_EQ(f.find<QAction>("menuExport")->menu(), nullptr);
 }
 

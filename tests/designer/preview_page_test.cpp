@@ -55,7 +55,7 @@ TEST(ContentCleanup, SevenStepsInOrder) {
         EXPECT_EQ(ContentCleanup(c.in, App), c.out) << c.in.toStdString();
 }
 
-TEST(ContentForPage, ScriptEndAndNonAsciiAreMadeSafe) {
+TEST(ContentForPage, ScriptOpenersEndsAndNonAsciiAreMadeSafe) {
     struct Case {
         QString in, out;
     };
@@ -67,6 +67,8 @@ TEST(ContentForPage, ScriptEndAndNonAsciiAreMadeSafe) {
         {QString::fromUtf8("\xd8\xb3\xd9\x84\xd8\xa7\xd9\x85"), "&#1587;&#1604;&#1575;&#1605;"},
         {QString::fromUtf8("\xf0\x9f\x98\x80"), "&#128512;"},
         {"plain <b>text</b>", "plain <b>text</b>"},
+        {"a <!-- <script>x</script> --> b", "a \\x3C!-- \\x3Cscript>x<\\/script> --> b"},
+        {"<!--<SCRIPT <!- <scrip", "\\x3C!--\\x3CSCRIPT <!- <scrip"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ContentForPage(c.in, App), c.out) << c.in.toStdString();

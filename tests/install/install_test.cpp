@@ -163,7 +163,11 @@ TEST_F(Installed, LaysOutTheProgramItsTreeTheLauncherAndTheDesktopFiles) {
     EXPECT_EQ(r.exitCode, 0) << qPrintable(r.output);
     EXPECT_TRUE(contents(metainfo).contains("<release version=\"" WISPLET_VERSION "\""))
         << "the metainfo names this version";
-    EXPECT_TRUE(contents(desktop).contains("\nExec=wisplet-designer\n"));
+    EXPECT_TRUE(contents(desktop).contains("\nExec=wisplet-designer %f\n"));
+    EXPECT_TRUE(contents(desktop).contains("\nMimeType=application/x-wisplet-design;\n"));
+    const QByteArray mime = contents(root() + "/usr/share/mime/packages/" + kId + ".xml");
+    EXPECT_TRUE(mime.contains("<mime-type type=\"application/x-wisplet-design\">"));
+    EXPECT_TRUE(mime.contains("<glob pattern=\"*.wisplet\"/>"));
 
     const QString icons = root() + "/usr/share/icons/hicolor/";
     EXPECT_TRUE(contents(icons + "scalable/apps/" + kId + ".svg").startsWith("<?xml"));
@@ -245,7 +249,11 @@ TEST(Package, HoldsTheProgramTreeEntryAndIconAndNamesWhatTheProgramLinks) {
                          "usr/share/metainfo/" + kId + ".metainfo.xml",
                          "usr/share/icons/hicolor/scalable/apps/" + kId + ".svg",
                          "usr/share/icons/hicolor/48x48/apps/" + kId + ".png",
-                         "usr/share/icons/hicolor/256x256/apps/" + kId + ".png"};
+                         "usr/share/icons/hicolor/256x256/apps/" + kId + ".png",
+                         "usr/share/mime/packages/" + kId + ".xml",
+                         "usr/share/doc/wisplet-designer/copyright",
+                         "usr/share/doc/wisplet-designer/changelog.gz",
+                         "usr/share/man/man1/wisplet-designer.1.gz"};
     for (const QString& rel : suppliedFiles())
         expected << kAppDir + "/" + rel;
     for (const QString& path : expected)
@@ -258,6 +266,11 @@ TEST(Package, HoldsTheProgramTreeEntryAndIconAndNamesWhatTheProgramLinks) {
         depends.insert(item.trimmed().section(' ', 0, 0));
     EXPECT_TRUE(depends.contains("libqt6webenginewidgets6"));
     EXPECT_TRUE(depends.contains("libturbojpeg0"));
+
+    // Debian's own checks find no error in the package.
+    r = run("lintian", {"--no-tag-display-limit", "--fail-on", "error", deb});
+    EXPECT_EQ(r.exitCode, 0) << qPrintable(r.output);
+    EXPECT_FALSE(r.output.contains(QRegularExpression("^E: ", QRegularExpression::MultilineOption))) << qPrintable(r.output);
 
     // Every library the program links directly comes from a package it names.
     const QString program = kBuild + "/app/wisplet-designer";

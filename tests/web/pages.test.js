@@ -91,6 +91,35 @@ test('designer content: escaped apostrophes, an escaped end tag, character refer
   assert.ok(log.requests.some((u) => /MyBackground\.jpg$/.test(u)));
 });
 
+test('content with comment and script openers shows as in a plain element and breaks nothing', async () => {
+  // Raw content, and how the designer writes it into the quoted argument.
+  const cases = [
+    ['a <!-- b', 'a \\x3C!-- b'],
+    ['<!-- <script>', '\\x3C!-- \\x3Cscript>'],
+    ['x</script>y', 'x<\\/script>y'],
+    ['<!-- <SCRIPT>window.ran = 1</script> --> after', '\\x3C!-- \\x3CSCRIPT>window.ran = 1<\\/script> --> after'],
+    ['a --> b <b>c</b>', 'a --> b <b>c</b>'],
+  ];
+  for (const [raw, written] of cases) {
+    const call = `<script>WriteWisplet(0,100,100,'Wisplet_Files/MyBackground','#FFFFFF','Default',0,0,1,'<font face=arial>${written}</font>',0,0,'none',0,'#FFFFFF')</script>`;
+    const page = await open(write('openers.html', previewPage(call)));
+    await page.evaluate(() => WriteWisplet.test.seek(0, 1));
+    const info = await boxInfo(page);
+    const plain = await page.evaluate((html) => {
+      const div = document.createElement('div');
+      div.innerHTML = html;
+      document.body.appendChild(div);
+      return { html: div.innerHTML, text: div.textContent, tables: document.querySelectorAll('table').length };
+    }, `<font face=arial>${raw}</font>`);
+    const log = await page.log();
+    assert.deepEqual(log.errors, [], raw);
+    assert.equal(info.html, plain.html, raw);
+    assert.equal(info.text, plain.text, raw);
+    assert.equal(plain.tables, 3, `${raw}: the page after the call is still parsed as markup`);
+    assert.equal(await page.evaluate(() => typeof window.ran), 'undefined', raw);
+  }
+});
+
 test('empty or malformed arguments fall back to the defaults', async () => {
   const cases = [
     ["WriteWisplet(2,,,'Wisplet_Files/MyBackground','#FFFFFF','Default',,,,'<font face=arial>x</font>',,,'none',,'#FFFFFF')", [100, 100]],
