@@ -67,6 +67,7 @@ General::General(QWidget* splash) : QMainWindow(nullptr), splash_(splash) {
     library_ = new BackgroundLibrary(
         backCat_, backImage_, [this] { return settings(); }, this, this);
     connectHandlers();
+    buildPaintControls();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(323, 250));
 

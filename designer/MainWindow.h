@@ -74,6 +74,9 @@ public slots:
     void openBrightnessAndContrast();
     void openPredefinedShapes();
     void openPaint();
+    // "Edit in Paint": the picture chosen in the background list, opened in
+    // the paint program.
+    void editInPaint();
 
 signals:
     void previewReloaded();
@@ -86,6 +89,8 @@ private:
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    // The "Edit in Paint" button beside the picture list and its Tools item.
+    void buildPaintControls();
     void pickColor(QLineEdit* colorBox);
     void onTimer1();
     void guarded(const char* step, const std::function<void()>& action);

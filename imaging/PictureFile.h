@@ -1,10 +1,9 @@
 #pragma once
 // Reading a picture file whole, for the paint program's Open and the
 // library's import: every format the toolkit's image readers know (PNG,
-// JPEG, BMP, GIF, WebP, ...). The size is learnt from the header before
-// anything is decoded; pictures beyond the decoding budget are refused, and
-// a picture can be decoded straight to a smaller size (JPEG through the
-// decoder's own scaling, so a large photo never exists at full size).
+// JPEG, BMP, GIF, WebP, ...). The size and format are learnt from the header
+// first; the decoding goes through the picture loader (its budget and its
+// checks), straight to a smaller size where the decoder can.
 // Widget-free; never throws.
 #include <QByteArray>
 #include <QColor>
@@ -25,18 +24,14 @@ struct Header {
 };
 
 // The picture's size and format, read from the header only. Nothing when
-// the file is missing, unreadable, not a picture, or declares a size beyond
-// the budget; `error` (when given) then says why in a sentence for the user.
+// the file is missing, unreadable or not a picture; `error` (when given)
+// then says so in a sentence for the user naming the file.
 std::optional<Header> probe(const QString& path, QString* error = nullptr);
 
-// The whole picture, decoded straight to `size` (an empty size: its own
-// size). Alpha is kept (QImage::Format_ARGB32 or RGB32). Null, with
-// `error` set, when it cannot be decoded.
-QImage read(const QString& path, QSize size = QSize(), QString* error = nullptr);
-
-// The picture laid on an opaque background of `back`: QImage::Format_RGB32.
-// A picture without an alpha channel is only converted.
-QImage flatten(const QImage& picture, const QColor& back);
+// The whole picture at `size` (an empty size: its own size), transparent
+// parts laid on `back`: QImage::Format_RGB32. Null, with `error` set to the
+// loader's message, when it cannot be decoded or exceeds the budget.
+QImage read(const QString& path, QSize size, const QColor& back, QString* error = nullptr);
 
 // The largest size within maxSide x maxSide with the aspect ratio of `size`
 // (each side at least 1); `size` itself when it already fits.

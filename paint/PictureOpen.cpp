@@ -35,15 +35,12 @@ std::optional<Opened> prepare(QWidget* parent, const QString& path, ColorValue b
         if (dialogs().message(parent, question, AppTitle, MsgIcon::Question, MsgButtons::YesNo) != MsgAnswer::Yes)
             return std::nullopt;
     }
-    const QImage picture = PictureFile::read(path, fitted, &error);
-    if (picture.isNull()) {
+    Opened opened;
+    opened.picture = PictureFile::read(path, fitted, Color::toQColor(back), &error);
+    if (opened.picture.isNull()) {
         dialogs().message(parent, error, AppTitle, MsgIcon::Warning);
         return std::nullopt;
     }
-    Opened opened;
-    opened.picture = PictureFile::flatten(picture, Color::toQColor(back));
-    if (opened.picture.isNull())
-        return std::nullopt;
     opened.fileName = info.fileName();
     opened.baseName = info.completeBaseName();
     return opened;
