@@ -5,7 +5,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -33,6 +35,41 @@ CanvasKey keyOf(const QKeyEvent* e) {
     k.ctrl = e->modifiers().testFlag(Qt::ControlModifier);
     k.autoRepeat = e->isAutoRepeat();
     return k;
+}
+
+// A scaled screen (device pixel ratio 1.25, 1.5, 2, ...): the exposed part
+// `area` (logical pixels) of the picture is enlarged here, nearest neighbour
+// and never blurred, so that device pixel d shows picture pixel
+// floor((d - origin + 0.5) / scale), the pixel pixelAt() reports for a
+// pointer there; the result is drawn one to one onto the device pixels. Every
+// repaint of any part samples alike, so parts always meet seamlessly.
+void drawEnlarged(QPainter& p, const QImage& picture, const QRect& area) {
+    const QTransform t = p.deviceTransform();
+    const qreal sx = t.m11(), sy = t.m22();
+    const QRect device = t.mapRect(QRectF(area & picture.rect())).toAlignedRect();
+    if (device.isEmpty() || sx <= 0 || sy <= 0)
+        return;
+    QImage part(device.size(), QImage::Format_RGB32);
+    if (part.isNull())
+        return;
+    auto source = [](int d, qreal origin, qreal scale, int limit) {
+        return std::clamp(int(std::floor((d - origin + 0.5) / scale)), 0, limit - 1);
+    };
+    std::vector<int> column(size_t(device.width()));
+    for (int i = 0; i < device.width(); ++i)
+        column[size_t(i)] = source(device.x() + i, t.dx(), sx, picture.width());
+    const QImage rgb = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    for (int j = 0; j < device.height(); ++j) {
+        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(source(device.y() + j, t.dy(), sy, rgb.height())));
+        auto* out = reinterpret_cast<QRgb*>(part.scanLine(j));
+        for (int i = 0; i < device.width(); ++i)
+            out[i] = in[column[size_t(i)]];
+    }
+    part.setDevicePixelRatio(sx);
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(QPointF((device.x() - t.dx()) / sx, (device.y() - t.dy()) / sy), part);
+    p.restore();
 }
 
 } // namespace
@@ -97,15 +134,7 @@ void SurfaceCanvas::paintEvent(QPaintEvent* event) {
     if (p.deviceTransform().type() <= QTransform::TxTranslate) {
         p.drawImage(r.topLeft(), surface_->image(), r);
     } else {
-        // A scaled screen (device pixel ratio 1.25, 1.5, 2, ...): one picture
-        // pixel still covers one logical pixel, enlarged by repeating device
-        // pixels (nearest neighbour, never blurred). The whole picture is
-        // drawn clipped to the exposed area, so every repaint samples it in
-        // the same way: a part drawn from a fractional device position would
-        // be sampled one device pixel off its neighbours.
-        p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        p.setClipRect(r);
-        p.drawImage(QPoint(0, 0), surface_->image());
+        drawEnlarged(p, surface_->image(), r);
     }
     // Outside the picture (while a resize is pending) the window colour shows.
     const QRect picture(0, 0, surface_->width(), surface_->height());
