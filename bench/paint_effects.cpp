@@ -91,7 +91,7 @@ void busyPicture(Surface& s) {
 struct BenchPaintHost : PaintHost {
     QString widthText() const override { return QStringLiteral("2000"); }
     QString heightText() const override { return QStringLiteral("2000"); }
-    void pictureSaved() override {}
+    void pictureSaved(const QString&) override {}
 };
 
 void mouse(QWidget* target, QEvent::Type type, QPoint pos) {

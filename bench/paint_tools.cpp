@@ -36,7 +36,7 @@ struct Host : PaintHost {
     QString side = QStringLiteral("2000");
     QString widthText() const override { return side; }
     QString heightText() const override { return side; }
-    void pictureSaved() override {}
+    void pictureSaved(const QString&) override {}
 };
 
 // Sums the area of every paint event the canvas receives.

@@ -2,10 +2,11 @@
 
 #include "designer/BackgroundFiles.h"
 #include "designer/LoadingWindow.h"
-#include "designer/ShellCopy.h"
+#include "designer/ImportPicture.h"
 #include "imaging/Jpeg.h"
 #include "imaging/JpegLoad.h"
 #include "platform/AppError.h"
+#include "imaging/PictureFile.h"
 #include "platform/AppFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/FailureNotice.h"
@@ -27,7 +28,6 @@
 
 namespace {
 const QString NoneItem = QStringLiteral("None");
-const QString ImportFilter = QStringLiteral("GIF Images (*.gif)|*.gif|JPEG Images (*.jpg) |*.jpg");
 
 ColorValue windowColor() {
     return Color::fromQColor(QGuiApplication::palette().color(QPalette::Window));
@@ -208,8 +208,9 @@ void BackgroundLibrary::Import() {
 
 void BackgroundLibrary::ImportBackground() {
     try {
-        const std::optional<QString> chosen = dialogs().openFile(dialogParent_, QStringLiteral("Open"), ImportFilter);
-        if (!chosen || chosen->isEmpty())
+        const std::optional<QString> chosen =
+            dialogs().openFile(dialogParent_, QStringLiteral("Open"), PictureFile::openFilter());
+        if (!chosen || chosen->isEmpty() || FileNamePart(*chosen).isEmpty())
             return;
         const QString name = QFileInfo(*chosen).fileName();
         if (name.isEmpty())
@@ -223,8 +224,7 @@ void BackgroundLibrary::ImportBackground() {
             dialogs().message(dialogParent_, check.error, AppTitle, MsgIcon::Warning);
             return;
         }
-        ShellCopy(dialogParent_, *chosen, AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + name,
-                  QStringLiteral("Import"));
+        ImportPicture(dialogParent_, *chosen, AppFolder::categoryFolder(categoryText()));
     } catch (...) {
         // Any failure ends the import silently.
     }
@@ -242,4 +242,28 @@ void BackgroundLibrary::OpenCategoryFolder() {
     const QString folder = AppFolder::categoryFolder(categoryText());
     QDir().mkpath(folder); // a deleted category folder is made again so it can open
     shell().openDocument(folder);
+}
+
+QString BackgroundLibrary::chosenPicture() const {
+    if (!backCat_ || !backImage_ || backCat_->currentIndex() <= 0)
+        return {};
+    const QString item = backImage_->currentText();
+    if (item.isEmpty() || item == NoneItem)
+        return {};
+    return AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + item;
+}
+
+void BackgroundLibrary::pictureSaved(const QString& path) {
+    const QString chosen = chosenPicture();
+    const QString personal = QStringLiteral("personal");
+    if (categoryText() == personal) {
+        const QString item = backImage_->currentText();
+        ReadBack(personal);
+        const QSignalBlocker block(backImage_);
+        if (const int i = backImage_->findText(item, Qt::MatchExactly); i > 0)
+            backImage_->setCurrentIndex(i);
+    }
+    const QFileInfo saved(path);
+    if (!chosen.isEmpty() && QFileInfo(chosen).absoluteFilePath() == saved.absoluteFilePath())
+        SelectAndFit();
 }

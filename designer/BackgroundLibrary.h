@@ -86,16 +86,26 @@ public:
 
     // Import with the category check: "Please select a category" on index 0.
     void Import();
-    // Ask for a .gif/.jpg file and ShellCopy it into the category folder
-    // (purpose "Import"). Names the picture list could not show (see
-    // ShapeSave::nameProblem) and files that are not readable pictures are
-    // refused with a message. The picture list is not rebuilt.
+    // Ask for a picture file and bring it into the category folder
+    // (ImportPicture: JPEG and GIF copied, other formats converted to JPEG).
+    // Names the picture list could not show (see ShapeSave::nameProblem) and
+    // files that are not readable pictures are refused with a message. The
+    // picture list is not rebuilt.
     void ImportBackground();
 
     // Open-folder with the category check: "Please select a category" on index 0.
     void ViewAll();
     // Open backgrounds/<category> in the desktop's file manager.
     void OpenCategoryFolder();
+
+    // Full path of the picture chosen in the list, or an empty text when no
+    // category or "None" is chosen.
+    QString chosenPicture() const;
+    // The paint program saved `path` into the personal category: when the
+    // list shows that category it is rebuilt, keeping the chosen picture
+    // chosen; when `path` is the chosen picture, it is loaded again and the
+    // background refitted.
+    void pictureSaved(const QString& path);
 
     // Source picture (the last picture loaded; a JPEG from the list possibly
     // at a reduced scale, see SelectAndFit) and target.

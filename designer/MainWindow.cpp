@@ -64,6 +64,7 @@ General::General(QWidget* splash) : QMainWindow(nullptr), splash_(splash) {
         backCat_, backImage_, [this] { return settings(); }, this, this);
     connectHandlers();
     buildLivePreview();
+    buildPaintControls();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - QPoint(323, 250));
 

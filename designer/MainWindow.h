@@ -82,6 +82,9 @@ public slots:
     void openPaint();
     void openBoxBehaviour(); // "Box Behaviour..." (Tools)
     void setBehaviour(const BoxBehaviour& behaviour);
+    // "Edit in Paint": the picture chosen in the background list, opened in
+    // the paint program.
+    void editInPaint();
 
 signals:
     void previewReloaded();
@@ -94,6 +97,8 @@ private:
     void buildControls();
     void buildMenus();
     void connectHandlers();
+    // The "Edit in Paint" button beside the picture list and its Tools item.
+    void buildPaintControls();
     void pickColor(QLineEdit* colorBox);
     void onTimer1();
     void guarded(const char* step, const std::function<void()>& action);

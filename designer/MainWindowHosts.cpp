@@ -35,10 +35,12 @@ void GeneralShapesHost::setBoxSize(int width, int height) {
 QString GeneralPaintHost::widthText() const { return main_.box("WispletWidth")->text(); }
 QString GeneralPaintHost::heightText() const { return main_.box("WispletHeight")->text(); }
 
-void GeneralPaintHost::pictureSaved() {
-    const auto* backCat = main_.findChild<QComboBox*>(QStringLiteral("BackCat"));
-    if (backCat && backCat->currentText() == QLatin1String("personal"))
-        main_.ReadBack(backCat->currentText());
+void GeneralPaintHost::pictureSaved(const QString& path) {
+    try {
+        main_.background().pictureSaved(path);
+    } catch (...) {
+        // The list and the background stay as they were.
+    }
 }
 
 EditorFields GeneralEditorHost::fields() const {

@@ -43,8 +43,9 @@ public:
     explicit GeneralPaintHost(General& main) : main_(main) {}
     QString widthText() const override;
     QString heightText() const override;
-    // Rebuilds the picture list when it shows the personal category.
-    void pictureSaved() override;
+    // Rebuilds the picture list when it shows the personal category and
+    // refits the background when the chosen picture was saved over.
+    void pictureSaved(const QString& path) override;
 
 private:
     General& main_;

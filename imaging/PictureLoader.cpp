@@ -183,13 +183,13 @@ PictureLoad decodeJpeg(const QByteArray& data, const JpegFrame& frame, QSize out
     return r;
 }
 
-QImage opaqueRgb32(QImage image) {
+QImage opaqueRgb32(QImage image, QRgb background) {
     if (image.hasAlphaChannel()) {
-        // Transparent parts show white, as on a fresh white surface.
+        // Transparent parts show the background (white, as on a fresh white surface).
         QImage opaque(image.size(), QImage::Format_RGB32);
         if (opaque.isNull())
             return {};
-        opaque.fill(Qt::white);
+        opaque.fill(background);
         image.setDevicePixelRatio(1.0);
         QPainter(&opaque).drawImage(0, 0, image);
         return opaque;
@@ -233,7 +233,7 @@ PictureLoad decodeOther(QIODevice& in, const QString& name, QSize target, const 
         return damaged(name, full);
     }
     PictureLoad r;
-    r.image = opaqueRgb32(read);
+    r.image = opaqueRgb32(read, budget.background);
     r.fullSize = full.isValid() ? full : read.size();
     if (r.image.isNull())
         return tooLarge(name, r.fullSize);

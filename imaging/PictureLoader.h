@@ -7,7 +7,8 @@
 // still covers the caller's target, bounds the decoder's working memory
 // (including the whole-picture coefficient store of progressive JPEG files)
 // and reports damaged or truncated files. Results are QImage::Format_RGB32
-// with transparent parts shown on white. Never throws; safe on any thread.
+// with transparent parts shown on white (or the budget's background colour).
+// Never throws; safe on any thread.
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
@@ -21,6 +22,8 @@ struct PictureBudget {
     // Memory the decoder may need at the chosen scale: the decoded picture
     // plus the decoder's own working store.
     qint64 maxDecodeBytes = qint64(192) << 20;
+    // The colour transparent parts are laid on.
+    QRgb background = 0xFFFFFFFF;
 };
 
 struct PictureLoad {

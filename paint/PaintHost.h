@@ -9,7 +9,7 @@ public:
     // The texts of the box's width and height boxes, in pixels as typed.
     virtual QString widthText() const = 0;
     virtual QString heightText() const = 0;
-    // A picture was saved into the personal category: lists showing that
-    // category take it in.
-    virtual void pictureSaved() = 0;
+    // A picture was saved into the personal category as `path`: lists
+    // showing that category take it in.
+    virtual void pictureSaved(const QString& path) = 0;
 };

@@ -29,6 +29,7 @@ constexpr unsigned CH = Checkable | Hidden;
 const Row Table[] = {
     {0, Menu, "mnuFile", "&File", nullptr, None, nullptr},
     {1, Item, "mnuNew", "&New", "Ctrl+N", None, nullptr},
+    {1, Item, "mnuOpen", "&Open...", "Ctrl+O", None, nullptr},
     {1, Item, "mnuSave", "&Save", "Ctrl+S", None, nullptr},
     {1, Separator, nullptr, nullptr, nullptr, None, nullptr},
     {1, Item, "mnuExit", "&Exit", nullptr, None, nullptr},

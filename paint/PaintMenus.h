@@ -6,7 +6,7 @@
 // objectNames: menus mnuFile, mnuEdit, mnuFormat, mnuBorderStyle,
 // mnuFillStyle, mnuEffect, mnuResize, mnuFlip, mnuRotate, mnuFilter, mnuHelp,
 // mnuTFilter. Items:
-//   File    mnuNew, mnuSave, mnuExit
+//   File    mnuNew, mnuOpen, mnuSave, mnuExit
 //   Edit    mnuUndo, mnuRedo, mnuCut, mnuCopy, mnuPaste, mnuDelete, mnuCrop,
 //           mnuSelectAll
 //   Format  mnuBorderStyles0..4, mnuFillStyles0..7 (1 never shown),

@@ -7,6 +7,7 @@
 //   PaintWindowEvents.cpp   canvas, tool, pane and palette events, cursor
 //   PaintWindowCommands.cpp opening, history, File and Format commands,
 //                           status bar and error reporter
+//   PaintWindowOpen.cpp     File Open, a picture dropped on the canvas
 #include "imaging/Effect.h"
 #include "paint/PaintEnv.h"
 #include "paint/PaintHistory.h"
@@ -91,6 +92,15 @@ public:
     void New();
     // Returns true when the picture was written.
     bool Save();
+    // File > Open...: asks for a picture file and opens it.
+    void Open();
+    // Opens a picture file on the canvas (the canvas takes its size, the
+    // history starts anew with it); asks first about unsaved changes, as New
+    // does. Returns true when the picture is shown.
+    bool openPicture(const QString& path);
+    // The name Save proposes (the opened picture's base name, or the name it
+    // was last saved under); empty for a new picture.
+    const QString& proposedName() const { return proposedName_; }
     void SetToolCursor(); // the current tool's cursor
     void setBorderStyle(int style);
     void setFillStyle(int style);
@@ -139,6 +149,10 @@ private:
     void openingSequence();
     void restore(const PaintHistory::Step& step);
     void updateUndoRedo();
+    // File Open's menu item, the status panel and the drop on the canvas.
+    void wireOpen();
+    // The status panel of the opened picture: its name and the canvas size.
+    void updatePictureStatus();
     // Asks about unsaved changes; false when the caller must stop (Cancel,
     // or a Save that did not save).
     bool askToSave(bool* saved);
@@ -193,4 +207,7 @@ private:
     SurfaceCanvas* picSelect_ = nullptr;
     QLineEdit* txtText_ = nullptr;
     QPoint handleGrab_; // pixels inside the pressed handle
+    QLabel* staPicture_ = nullptr; // name and size of an opened picture
+    QString pictureName_;          // file name of the opened / saved picture
+    QString proposedName_;
 };

@@ -47,6 +47,7 @@ frmPaint::frmPaint(PaintHost& host, QWidget* parent)
     wireMenus();
     wirePaintEffects(*menus_, *this);
     wirePaintEdit(*menus_, *this);
+    wireOpen();
 
     // The shortest window: 2800 twips with the classic frame counted in.
     const int menuHeight = menuBar_->sizeHint().height();
@@ -208,6 +209,8 @@ void frmPaint::New() {
     if (!askToSave(&saved))
         return;
     PaintCommands::resetForNew(*this);
+    pictureName_.clear();
+    proposedName_.clear();
     AdjustPaintResizeBox();
     Form_Resize();
 }
@@ -215,13 +218,16 @@ void frmPaint::New() {
 bool frmPaint::Save() {
     ZoomImage(0, 0, true);
     const QImage picture = hooks_.pictureToSave ? hooks_.pictureToSave() : canvas_.image();
-    const ShapeSave::Result r = ShapeSave::savePicture(this, picture, [this](const QString&) {
-        ShowErrorMessage(1, QString());
-    });
+    QString savedAs;
+    const ShapeSave::Result r = ShapeSave::savePicture(
+        this, picture, [this](const QString&) { ShowErrorMessage(1, QString()); }, proposedName_, &savedAs);
     if (r != ShapeSave::Result::Saved)
         return false;
     state_.changed = false;
-    host_.pictureSaved();
+    proposedName_ = savedAs;
+    pictureName_ = savedAs + QStringLiteral(".jpg");
+    updatePictureStatus();
+    host_.pictureSaved(ShapeSave::picturePath(savedAs));
     return true;
 }
 

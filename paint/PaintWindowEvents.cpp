@@ -193,7 +193,7 @@ void frmPaint::setToolCursor(const QString& file) {
     }
     // A cursor that cannot be read keeps the previous pointer.
     if (const auto c = readCursorFile(AppFolder::file(QString::fromLatin1(AppFolder::Cursors) + "/" + file)))
-        picPaint_->setCursor(QCursor(QPixmap::fromImage(c->image), c->hotSpot.x(), c->hotSpot.y()));
+        picPaint_->setCursor(makeCursor(*c, picPaint_->devicePixelRatioF()));
 }
 
 // ---------------------------------------------------------------------------

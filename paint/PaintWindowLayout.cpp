@@ -270,6 +270,7 @@ PaintMetrics frmPaint::metrics() const {
 }
 
 void frmPaint::Form_Resize() {
+    updatePictureStatus();
     const PaintMetrics m = metrics();
     FormInput in;
     in.windowWidth = m.windowWidth;

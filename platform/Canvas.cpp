@@ -5,13 +5,21 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace {
 
-CanvasMouse mouseOf(const QMouseEvent* e, bool withButton) {
+CanvasMouse mouseOf(const QWidget* canvas, const QMouseEvent* e, bool withButton) {
     CanvasMouse m;
     m.x = e->position().x();
     m.y = e->position().y();
+    const qreal ratio = canvas->devicePixelRatioF();
+    if (ratio != 1.0) {
+        m.x = SurfaceCanvas::pixelAt(m.x, ratio);
+        m.y = SurfaceCanvas::pixelAt(m.y, ratio);
+    }
     m.button = withButton ? e->button() : Qt::NoButton;
     m.buttons = e->buttons();
     m.shift = e->modifiers().testFlag(Qt::ShiftModifier);
@@ -27,6 +35,41 @@ CanvasKey keyOf(const QKeyEvent* e) {
     k.ctrl = e->modifiers().testFlag(Qt::ControlModifier);
     k.autoRepeat = e->isAutoRepeat();
     return k;
+}
+
+// A scaled screen (device pixel ratio 1.25, 1.5, 2, ...): the exposed part
+// `area` (logical pixels) of the picture is enlarged here, nearest neighbour
+// and never blurred, so that device pixel d shows picture pixel
+// floor((d - origin + 0.5) / scale), the pixel pixelAt() reports for a
+// pointer there; the result is drawn one to one onto the device pixels. Every
+// repaint of any part samples alike, so parts always meet seamlessly.
+void drawEnlarged(QPainter& p, const QImage& picture, const QRect& area) {
+    const QTransform t = p.deviceTransform();
+    const qreal sx = t.m11(), sy = t.m22();
+    const QRect device = t.mapRect(QRectF(area & picture.rect())).toAlignedRect();
+    if (device.isEmpty() || sx <= 0 || sy <= 0)
+        return;
+    QImage part(device.size(), QImage::Format_RGB32);
+    if (part.isNull())
+        return;
+    auto source = [](int d, qreal origin, qreal scale, int limit) {
+        return std::clamp(int(std::floor((d - origin + 0.5) / scale)), 0, limit - 1);
+    };
+    std::vector<int> column(size_t(device.width()));
+    for (int i = 0; i < device.width(); ++i)
+        column[size_t(i)] = source(device.x() + i, t.dx(), sx, picture.width());
+    const QImage rgb = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    for (int j = 0; j < device.height(); ++j) {
+        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(source(device.y() + j, t.dy(), sy, rgb.height())));
+        auto* out = reinterpret_cast<QRgb*>(part.scanLine(j));
+        for (int i = 0; i < device.width(); ++i)
+            out[i] = in[column[size_t(i)]];
+    }
+    part.setDevicePixelRatio(sx);
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(QPointF((device.x() - t.dx()) / sx, (device.y() - t.dy()) / sy), part);
+    p.restore();
 }
 
 } // namespace
@@ -73,6 +116,10 @@ void SurfaceCanvas::syncToSurface() {
     update();
 }
 
+int SurfaceCanvas::pixelAt(qreal position, qreal ratio) {
+    return int(std::floor(position + 0.5 / ratio));
+}
+
 QSize SurfaceCanvas::sizeHint() const {
     return surface_ ? QSize(surface_->width(), surface_->height()) : QSize(0, 0);
 }
@@ -84,7 +131,11 @@ void SurfaceCanvas::paintEvent(QPaintEvent* event) {
         p.fillRect(r, palette().window());
         return;
     }
-    p.drawImage(r.topLeft(), surface_->image(), r);
+    if (p.deviceTransform().type() <= QTransform::TxTranslate) {
+        p.drawImage(r.topLeft(), surface_->image(), r);
+    } else {
+        drawEnlarged(p, surface_->image(), r);
+    }
     // Outside the picture (while a resize is pending) the window colour shows.
     const QRect picture(0, 0, surface_->width(), surface_->height());
     const QRegion rest = QRegion(r).subtracted(picture);
@@ -92,10 +143,10 @@ void SurfaceCanvas::paintEvent(QPaintEvent* event) {
         p.fillRect(part, palette().window());
 }
 
-void SurfaceCanvas::mousePressEvent(QMouseEvent* event) { emit mousePressed(mouseOf(event, true)); }
-void SurfaceCanvas::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(mouseOf(event, false)); }
-void SurfaceCanvas::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(mouseOf(event, true)); }
-void SurfaceCanvas::mouseDoubleClickEvent(QMouseEvent* event) { emit doubleClicked(mouseOf(event, true)); }
+void SurfaceCanvas::mousePressEvent(QMouseEvent* event) { emit mousePressed(mouseOf(this, event, true)); }
+void SurfaceCanvas::mouseMoveEvent(QMouseEvent* event) { emit mouseMoved(mouseOf(this, event, false)); }
+void SurfaceCanvas::mouseReleaseEvent(QMouseEvent* event) { emit mouseReleased(mouseOf(this, event, true)); }
+void SurfaceCanvas::mouseDoubleClickEvent(QMouseEvent* event) { emit doubleClicked(mouseOf(this, event, true)); }
 
 void SurfaceCanvas::keyPressEvent(QKeyEvent* event) { emit keyPressed(keyOf(event)); }
 void SurfaceCanvas::keyReleaseEvent(QKeyEvent* event) { emit keyReleased(keyOf(event)); }

@@ -3,6 +3,11 @@
 // pixel per picture pixel) and reports mouse and key events in picture
 // pixels. It repaints whenever the surface is refreshed.
 //
+// On a scaled screen (device pixel ratio 1.25, 1.5, 2, ...) a picture pixel
+// is drawn on the device pixels whose centres fall inside it (nearest
+// neighbour, never blurred), and the pointer is reported as the whole pixel
+// drawn under it (pixelAt).
+//
 // The surface must outlive the canvas, or be taken away with setSurface(nullptr).
 #include "platform/Surface.h"
 
@@ -39,6 +44,11 @@ public:
     void syncToSurface();
 
     QSize sizeHint() const override;
+
+    // The picture pixel drawn under a pointer at `position` (logical pixels
+    // from the canvas's edge) on a screen of the given device pixel ratio:
+    // device pixel d shows pixel floor((d + 0.5) / ratio).
+    static int pixelAt(qreal position, qreal devicePixelRatio);
 
 signals:
     void mousePressed(const CanvasMouse& e);

@@ -4,6 +4,8 @@
 // bottom-up with rows padded to 4 bytes and twice the height in the header.
 #include "platform/CursorFile.h"
 
+#include <cmath>
+
 #include <QFile>
 #include <QPixmap>
 #include <cstdlib>
@@ -155,9 +157,35 @@ std::optional<CursorImage> readCursorFile(const QString& path) {
     return decodeCursor(f.read(4 * 1024 * 1024));
 }
 
-QCursor loadCursor(const QString& path, Qt::CursorShape fallback) {
+CursorImage scaleCursor(const CursorImage& cursor, qreal ratio) {
+    if (ratio <= 0 || ratio == 1.0 || cursor.image.isNull())
+        return cursor;
+    const QImage src = cursor.image.convertToFormat(QImage::Format_ARGB32);
+    auto enlarged = [ratio](int side) { return std::max(1, int(std::ceil(side * ratio - 0.5))); };
+    auto source = [ratio](int d, int limit) { return std::min(limit - 1, int(std::floor((d + 0.5) / ratio))); };
+    QImage out(enlarged(src.width()), enlarged(src.height()), QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(source(y, src.height())));
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            line[x] = in[source(x, src.width())];
+    }
+    auto first = [ratio](int p) { return int(std::ceil(p * ratio - 0.5)); };
+    const QPoint hot(std::min(first(cursor.hotSpot.x()), out.width() - 1),
+                     std::min(first(cursor.hotSpot.y()), out.height() - 1));
+    return CursorImage{out, hot};
+}
+
+QCursor makeCursor(const CursorImage& cursor, qreal ratio) {
+    const CursorImage big = scaleCursor(cursor, ratio);
+    QPixmap pixmap = QPixmap::fromImage(big.image);
+    pixmap.setDevicePixelRatio(big.image.size() == cursor.image.size() ? 1.0 : ratio);
+    return QCursor(pixmap, big.hotSpot.x(), big.hotSpot.y());
+}
+
+QCursor loadCursor(const QString& path, Qt::CursorShape fallback, qreal ratio) {
     const auto c = readCursorFile(path);
     if (!c)
         return QCursor(fallback);
-    return QCursor(QPixmap::fromImage(c->image), c->hotSpot.x(), c->hotSpot.y());
+    return makeCursor(*c, ratio);
 }

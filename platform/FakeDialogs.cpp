@@ -75,8 +75,9 @@ std::optional<QString> FakeDialogs::chooseFolder(QWidget*, const QString& title)
     return takeAnswer(folderAnswers);
 }
 
-QString FakeDialogs::inputBox(QWidget*, const QString& prompt, const QString& title, const QString&) {
+QString FakeDialogs::inputBox(QWidget*, const QString& prompt, const QString& title, const QString& defaultText) {
     shown.push_back({QStringLiteral("input"), prompt, title});
+    shown.back().defaultText = defaultText;
     return takeFront(inputAnswers, QString());
 }
 

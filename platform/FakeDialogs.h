@@ -17,6 +17,7 @@ public:
         QString title;
         MsgIcon icon = MsgIcon::None;
         MsgButtons buttons = MsgButtons::Ok;
+        QString defaultText; // the text an input box proposed
     };
 
     FakeDialogs();

@@ -30,8 +30,10 @@ QString picturePath(const QString& name) {
 }
 
 Result savePicture(QWidget* parent, const QImage& picture,
-                   const std::function<void(const QString& reason)>& reportFailure) {
-    const QString name = dialogs().inputBox(parent, QStringLiteral("Please enter your Image Name"), AppTitle, {});
+                   const std::function<void(const QString& reason)>& reportFailure, const QString& proposedName,
+                   QString* savedName) {
+    const QString name =
+        dialogs().inputBox(parent, QStringLiteral("Please enter your Image Name"), AppTitle, proposedName);
     if (name.isEmpty())
         return Result::Cancelled;
     if (const QString problem = nameProblem(name); !problem.isEmpty()) {
@@ -69,6 +71,8 @@ Result savePicture(QWidget* parent, const QImage& picture,
                           MsgIcon::Critical);
         return Result::Failed;
     }
+    if (savedName)
+        *savedName = name;
     dialogs().message(parent, QStringLiteral("Your Picture has been saved under \"Personal\" category."),
                       QStringLiteral("Save"), MsgIcon::Information);
     return Result::Saved;

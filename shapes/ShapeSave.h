@@ -29,8 +29,10 @@ QString picturePath(const QString& name);
 // picture, writes `picture` as a quality-100 JPEG and confirms with the
 // message titled "Save". Every question and message goes through dialogs().
 // A write failure is reported by reportFailure(reason) when given (the
-// caller's own message), else by the shapes window's message.
+// caller's own message), else by the shapes window's message. The input box
+// proposes `proposedName`; the name saved under goes to *savedName.
 Result savePicture(QWidget* parent, const QImage& picture,
-                   const std::function<void(const QString& reason)>& reportFailure = nullptr);
+                   const std::function<void(const QString& reason)>& reportFailure = nullptr,
+                   const QString& proposedName = QString(), QString* savedName = nullptr);
 
 } // namespace ShapeSave

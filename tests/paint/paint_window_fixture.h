@@ -22,9 +22,13 @@
 struct FakePaintHost : PaintHost {
     QString width = QStringLiteral("300"), height = QStringLiteral("200");
     int saves = 0;
+    QString savedPath; // the last picture saved
     QString widthText() const override { return width; }
     QString heightText() const override { return height; }
-    void pictureSaved() override { ++saves; }
+    void pictureSaved(const QString& path) override {
+        ++saves;
+        savedPath = path;
+    }
 };
 
 struct PaintWindowTest : ::testing::Test {

@@ -23,7 +23,7 @@ constexpr int CellW = 180, CellH = 126, LabelH = 22, Gap = 10, Columns = 5;
 struct SheetHost : PaintHost {
     QString widthText() const override { return QString::number(CellW); }
     QString heightText() const override { return QString::number(CellH); }
-    void pictureSaved() override {}
+    void pictureSaved(const QString&) override {}
 };
 
 struct Mouse {
