@@ -20,6 +20,8 @@ install(TARGETS wisplet-designer RUNTIME DESTINATION ${WISPLET_INSTALL_APPDIR})
 # which also holds the working files of runs from the build tree).
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/resources/ DESTINATION ${WISPLET_INSTALL_APPDIR}
   PATTERN .keep EXCLUDE)
+# The spelling dictionaries made at build time, next to the program.
+install(DIRECTORY ${WISPLET_DICTIONARY_DIR} DESTINATION ${WISPLET_INSTALL_APPDIR} OPTIONAL)
 
 # The marker that tells the program its folder is an installed one.
 set(marker ${CMAKE_BINARY_DIR}/install/wisplet-installed)

@@ -1,6 +1,8 @@
 #include "editor/AdvencedEditor.h"
 
+#include "editor/ContentText.h"
 #include "editor/ImageDialog.h"
+#include "editor/Insertions.h"
 #include "editor/TableDialog.h"
 #include "platform/AppContext.h"
 #include "platform/AppFolder.h"
@@ -68,6 +70,7 @@ AdvencedEditor::AdvencedEditor(std::unique_ptr<EditorHost> host, QWidget* owner,
     buildControls();
     buildMenus();
     connectView();
+    setUpContentEditing();
     resize(760, 540);
     setMinimumSize(640, 240);
     loadDocument();
@@ -133,7 +136,7 @@ void AdvencedEditor::loadDocument() {
                     loadedExtract_ = ExtractContent(*html).content;
             }));
     });
-    view_->load(EditorTemplate(fields_), samplesFolder());
+    view_->load(EditorTemplate(fields_, ContentTextOfPageScript()), samplesFolder());
     changed_ = false;
 }
 
@@ -150,10 +153,8 @@ void AdvencedEditor::chooseFont() {
 }
 
 void AdvencedEditor::askHyperlink() {
-    const QString url =
-        dialogs().inputBox(this, QStringLiteral("Address:"), QStringLiteral("Hyperlink"), QStringLiteral("http://"));
-    if (!url.trimmed().isEmpty() && url.trimmed() != QLatin1String("http://"))
-        command(EditCommand::Hyperlink, url.trimmed());
+    if (!sourceView_)
+        view_->readLink(guard([this](std::optional<LinkInfo> at) { editLink(at.value_or(LinkInfo())); }));
 }
 
 void AdvencedEditor::askFind() {
@@ -251,7 +252,7 @@ void AdvencedEditor::setDesignControlsEnabled(bool on) {
 void AdvencedEditor::viewSource() {
     if (sourceView_ || saving_)
         return;
-    view_->readHtml(guard([this](std::optional<QString> html) {
+    view_->readHtmlWithCaret(guard([this](std::optional<QString> html, qsizetype caret) {
         if (!html) {
             dialogs().message(this, ReadFailed, AppTitle, MsgIcon::Warning);
             return;
@@ -261,10 +262,7 @@ void AdvencedEditor::viewSource() {
         buttons_.value(QStringLiteral("ViewSource"))->hide();
         setDesignControlsEnabled(false);
         view_->widget()->hide();
-        source_->setPlainText(*html);
-        sourceShown_ = source_->toPlainText(); // as the box gives it back (line ends as LF)
-        source_->show();
-        source_->setFocus();
+        showSource(*html, caret);
     }));
 }
 
@@ -283,7 +281,7 @@ void AdvencedEditor::design() {
     // Typing in the source box is an edit of the document.
     if (text != sourceShown_)
         changed_ = true;
-    view_->load(text, samplesFolder());
+    view_->load(sourceWithCaret(), samplesFolder());
     view_->widget()->setFocus();
 }
 
@@ -301,7 +299,7 @@ void AdvencedEditor::toggleDetails() {
 
 // Clear the program-wide value, show the dialog modally and insert what it
 // handed back.
-template <class Dialog> void AdvencedEditor::insertThrough(QString& handed) {
+template <class Dialog> void AdvencedEditor::insertThrough(QString& handed, QString (*adapt)(const QString&)) {
     if (sourceView_)
         return;
     handed.clear();
@@ -310,8 +308,8 @@ template <class Dialog> void AdvencedEditor::insertThrough(QString& handed) {
         dialog.exec();
     }
     if (!handed.isEmpty())
-        view_->insertHtml(handed);
+        view_->insertHtml(adapt ? adapt(handed) : handed);
 }
 
 void AdvencedEditor::insertImage() { insertThrough<ImageDialog>(AppContext::instance().ImageHtml); }
-void AdvencedEditor::insertTable() { insertThrough<frmDialog_Table>(AppContext::instance().TableHtml); }
+void AdvencedEditor::insertTable() { insertThrough<frmDialog_Table>(AppContext::instance().TableHtml, TableForEditing); }

@@ -71,13 +71,20 @@ private:
     void chooseFont();
     void askHyperlink();
     void askFind();
+    // AdvencedEditorContent.cpp: pasting, the link dialog, the source view's
+    // highlighting and the caret kept across the views.
+    void setUpContentEditing();
+    void pasteContent(const QString& html, const QString& text);
+    void editLink(const LinkInfo& at);
+    void showSource(const QString& html, qsizetype caret);
+    QString sourceWithCaret() const;
     // Read the document (or take the source text) and write the content back;
     // then(ok) runs afterwards unless the window is gone.
     void writeBack(const std::function<void(bool)>& then);
     bool applyWriteBack(const QString& document);
     void setDesignControlsEnabled(bool on);
     void finishClose();
-    template <class Dialog> void insertThrough(QString& handed);
+    template <class Dialog> void insertThrough(QString& handed, QString (*adapt)(const QString&) = nullptr);
     // A callback that runs `f` only while this window lives.
     template <class F> auto guard(F f);
 

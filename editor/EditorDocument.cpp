@@ -1,7 +1,8 @@
 #include "editor/EditorDocument.h"
 
+#include "editor/ContentText.h"
+
 namespace {
-const QString Nbsp = QStringLiteral("&nbsp;");
 const QString CrLf = QStringLiteral("\r\n");
 
 // Length of a line break at the start (back = false) or end of s: CR LF, LF or CR.
@@ -32,7 +33,7 @@ QString AttributeText(const QString& text) {
     return s;
 }
 
-QString EditorTemplate(const EditorFields& f) {
+QString EditorTemplate(const EditorFields& f, const ContentTextStyle& text) {
     auto attr = [](const char* name, const QString& value) {
         return QLatin1Char(' ') + QLatin1String(name) + QStringLiteral("=\"") + AttributeText(value) + QLatin1Char('"');
     };
@@ -41,12 +42,16 @@ QString EditorTemplate(const EditorFields& f) {
                 attr("cellspacing", QStringLiteral("0")) + attr("background", QStringLiteral("Wisplet_Files/MyBackground.jpg")) +
                 attr("style", QStringLiteral("background-repeat:no-repeat;border-style:") + f.borderStyle) +
                 QStringLiteral(">") + CrLf;
-    t += QStringLiteral("<tr><td valign=top><font face=arial>") + CrLf;
+    // The content area has the box's own width, height and text, so the
+    // content wraps as the box will show it.
+    const QString area = ContentAreaStyle(BoxPixels(f.width, 100, 4000), BoxPixels(f.height, 100, 4000), text);
+    t += QStringLiteral("<tr><td valign=top><div style=\"") + AttributeText(area) +
+         QStringLiteral("\"><font face=arial>") + CrLf;
     t += CrLf;
     t += StartMarker + CrLf;
-    t += Nbsp + f.content + Nbsp + CrLf;
+    t += f.content + CrLf;
     t += EndMarker + CrLf;
-    t += QStringLiteral("</font></td></tr></table>") + CrLf;
+    t += QStringLiteral("</font></div></td></tr></table>") + CrLf;
     return t;
 }
 
@@ -61,16 +66,8 @@ Extracted ExtractContent(const QString& document) {
     if (end < from)
         return {std::nullopt, ExtractFault::EndBeforeStart};
     QString s = document.mid(from, end - from);
-    if (const qsizetype n = lineBreakAt(s, false)) {
-        s.remove(0, n);
-        if (s.startsWith(Nbsp))
-            s.remove(0, Nbsp.size());
-    }
-    if (const qsizetype n = lineBreakAt(s, true)) {
-        s.chop(n);
-        if (s.endsWith(Nbsp))
-            s.chop(Nbsp.size());
-    }
+    s.remove(0, lineBreakAt(s, false));
+    s.chop(lineBreakAt(s, true));
     return {s, ExtractFault::None};
 }
 

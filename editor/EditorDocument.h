@@ -1,6 +1,8 @@
 #pragma once
 // The editor's document: the mock-up of the box built around the content, the
 // two marker comments, and the rule that takes the content back out.
+#include "editor/ContentText.h"
+
 #include <QString>
 #include <optional>
 
@@ -27,9 +29,10 @@ QString AttributeText(const QString& text);
 
 // The template: seven lines, each ended by CR LF: the one-cell table with the
 // box's attributes (each value double-quoted and escaped), the row and cell
-// with the Arial font, an empty line, the start marker, "&nbsp;" + content +
-// "&nbsp;", the end marker, and the closing tags.
-QString EditorTemplate(const EditorFields& fields);
+// holding the content area (the box's width, height and text, then the Arial
+// font), an empty line, the start marker, the content, the end marker, and the
+// closing tags.
+QString EditorTemplate(const EditorFields& fields, const ContentTextStyle& text = ContentTextStyle());
 
 enum class ExtractFault { None, NoStartMarker, NoEndMarker, EndBeforeStart };
 
@@ -39,10 +42,10 @@ struct Extracted {
 };
 
 // The content of a document: the text between the first start marker and the
-// first end marker after it, without the line break and "&nbsp;" that the
-// template put on each side (each removed only when still there). Nothing
-// when the start marker is missing, the end marker is missing, or the only
-// end marker comes before the start marker.
+// first end marker after it, without the line break that the template put on
+// each side (each removed only when still there). Nothing when the start
+// marker is missing, the end marker is missing, or the only end marker comes
+// before the start marker.
 Extracted ExtractContent(const QString& document);
 
 // What a write-back puts into the content box: the original content when the

@@ -113,3 +113,9 @@ std::optional<QString> TableHtmlFor(const TableFields& f) {
     html += QStringLiteral("</Table>") + crlf;
     return html;
 }
+
+QString TableForEditing(const QString& tableHtml) {
+    QString t = tableHtml;
+    t.replace(QStringLiteral(" width=75%>"), QStringLiteral(" width=100%>"));
+    return t.replace(QStringLiteral("<TD></TD>"), QStringLiteral("<TD><br></TD>"));
+}

@@ -58,6 +58,11 @@ struct TableFields {
 // 0 when it is not a number or out of range.
 int ToWhole16(const QString& text);
 
+// The table as the editor inserts it: as wide as the box's content area and
+// with a line break in each empty cell, so that its rows have the height of a
+// line and every cell can take the caret.
+QString TableForEditing(const QString& tableHtml);
+
 // Tables with more cells than this are refused.
 inline constexpr long long MaxTableCells = 100000;
 // The empty table; nothing when rows * columns exceeds MaxTableCells.

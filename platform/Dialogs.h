@@ -27,6 +27,14 @@ struct FontChoice {
     bool operator==(const FontChoice&) const = default;
 };
 
+// The link dialog's fields. In an answer, remove: the user chose Remove Link.
+struct LinkChoice {
+    QString address;
+    QString text;
+    bool newWindow = false;
+    bool remove = false;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -54,6 +62,10 @@ public:
     // No for Yes/No, or Ok for Ok).
     virtual MsgAnswer message(QWidget* parent, const QString& text, const QString& title = AppTitle,
                               MsgIcon icon = MsgIcon::None, MsgButtons buttons = MsgButtons::Ok) = 0;
+
+    // Link dialog (address, text, open in a new window) filled with `current`;
+    // Remove Link is offered when `existing`. Nothing = cancelled.
+    virtual std::optional<LinkChoice> editLink(QWidget* parent, const LinkChoice& current, bool existing) = 0;
 
     QString lastFileName; // full path of the last file chosen in an open-file dialog
 };

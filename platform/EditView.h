@@ -45,10 +45,24 @@ enum class EditCommand {
     UnorderList = 5051,
 };
 
+// The link at the caret (inLink) or, when there is none, the selected text.
+struct LinkInfo {
+    bool inLink = false;
+    QString address;
+    QString text;
+    bool newWindow = false;
+};
+
 class EditView : public QObject {
     Q_OBJECT
 public:
     using HtmlCallback = std::function<void(std::optional<QString>)>;
+    // The document and the caret's place in it (-1 when there is no caret).
+    using CaretHtmlCallback = std::function<void(std::optional<QString>, qsizetype caret)>;
+    using LinkCallback = std::function<void(std::optional<LinkInfo>)>;
+    // A comment of this text in a loaded document is where the caret goes
+    // (the comment itself is dropped).
+    static constexpr const char* CaretComment = "<!--wisplet-caret-->";
 
     explicit EditView(QObject* parent = nullptr) : QObject(parent) {}
     ~EditView() override = default;
@@ -70,6 +84,16 @@ public:
     // The whole document as HTML text, comments intact and without any of the
     // view's editing aids; nothing when the document cannot be read.
     virtual void readHtml(HtmlCallback done) = 0;
+    // The same, with the caret's position in the text.
+    virtual void readHtmlWithCaret(CaretHtmlCallback done) = 0;
+
+    // Links: what is at the caret; make the link at the caret (or the
+    // selection, or a new text at the caret) point to `address` (taken as it
+    // is: the caller checks it) with `text`; take the link at the caret away,
+    // keeping its text. Each change is one step of the undo history.
+    virtual void readLink(LinkCallback done) = 0;
+    virtual void setLink(const QString& address, const QString& text, bool newWindow) = 0;
+    virtual void removeLink() = 0;
 
     // Browse mode: the document cannot be edited and activating a link
     // emits linkActivated() (the view itself never leaves its document).
@@ -91,6 +115,9 @@ signals:
     // commands, insertions, undo and redo.
     void changed();
     void linkActivated(const QUrl& url);
+    // The user pasted or dropped something: the view inserts nothing itself.
+    // html is empty for plain text (Ctrl+Shift+V, or a clipboard without HTML).
+    void pasteRequested(const QString& html, const QString& text);
     // The engine that shows the document stopped; the document is lost.
     void crashed();
 };

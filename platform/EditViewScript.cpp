@@ -21,12 +21,18 @@ if (window.__wd) return;
 const AID = 'data-wisplet-aid';
 const MARK = 'wisplet-mark';
 const post = () => console.info('wisplet-edit:changed');
+const CARET = 'wisplet-caret';
 const sheet = new CSSStyleSheet();
 const MARKS_SHOWN = MARK + ' { display: inline-block; font: bold 8px/11px Arial, sans-serif; color: #5a4600;' +
   ' background: #ffe680; border: 1px solid #c8a000; border-radius: 2px; padding: 0 3px; margin: 0 1px;' +
   ' vertical-align: middle; white-space: nowrap; cursor: default; user-select: none; }' +
-  MARK + '::before { content: "\u2039!\u203A " attr(data-label); }';
-const MARKS_HIDDEN = MARK + ' { display: inline-block; width: 0; height: 0; overflow: hidden; }';
+  MARK + '::before { content: "\u2039!\u203A " attr(data-label); }' +
+  MARK + '[data-marker] { display: block; width: max-content; margin: 2px 0; }';
+const MARKS_HIDDEN = MARK + ' { display: inline-block; width: 0; height: 0; overflow: hidden; }' +
+  MARK + '[data-marker] { display: none; }';
+// The two comments around the content stand on lines of their own, so the
+// content's lines start where the box's do.
+const MARKERS = ['Insert your code here', 'End Code'];
 const OUTLINES = 'table, td, th { outline: 1px dotted #8c96aa; outline-offset: -1px; }' +
                  ' img, hr { outline: 1px dashed #8c96aa; }';
 const SIZES = [8, 10, 12, 14, 18, 24, 36];
@@ -46,6 +52,7 @@ function commentsToMarks(root) {
     m.dataset.comment = c.data;
     const label = c.data.replace(/^[-\s]+|[-\s]+$/g, '') || 'comment';
     m.dataset.label = label.length > 28 ? label.slice(0, 27) + '\u2026' : label;
+    if (MARKERS.includes(label)) m.dataset.marker = '';
     c.replaceWith(m);
   }
 }
@@ -147,6 +154,84 @@ function clipboard(e, cut) {
   if (cut) document.execCommand('delete');
 }
 
+// The caret goes where the document's caret comment stands (put there by the
+// source view); the comment itself goes away.
+function takeCaretComment() {
+  const w = document.createTreeWalker(document.documentElement, NodeFilter.SHOW_COMMENT);
+  for (let c; (c = w.nextNode());) {
+    if (c.data !== CARET) continue;
+    const r = document.createRange();
+    r.setStartBefore(c);
+    r.collapse(true);
+    const parent = c.parentNode, at = Array.prototype.indexOf.call(parent.childNodes, c);
+    c.remove();
+    r.setStart(parent, Math.min(at, parent.childNodes.length));
+    getSelection().removeAllRanges();
+    getSelection().addRange(r);
+    return;
+  }
+}
+
+// The path of child indexes from the root element down to a node.
+function pathOf(node) {
+  const path = [];
+  for (let n = node; n && n !== document.documentElement; n = n.parentNode)
+    path.unshift(Array.prototype.indexOf.call(n.parentNode.childNodes, n));
+  return path;
+}
+function nodeAt(root, path) {
+  let n = root;
+  for (const i of path) n = n && n.childNodes[i];
+  return n;
+}
+
+// Pasted and dropped content goes to the program, which cleans it and
+// inserts it; Ctrl+Shift+V asks for the clipboard as plain text.
+function handOver(e, data) {
+  if (document.designMode !== 'on') return;
+  e.preventDefault();
+  console.info('wisplet-edit:paste:' + JSON.stringify({ html: data.getData('text/html'), text: data.getData('text/plain') }));
+}
+
+function linkAtCaret() {
+  const s = getSelection();
+  if (!s.rangeCount) return null;
+  let n = s.getRangeAt(0).commonAncestorContainer;
+  if (n.nodeType !== 1) n = n.parentNode;
+  return n && n.closest ? n.closest('a[href]') : null;
+}
+
+// Every cell of a table (not of the tables inside it), row by row.
+function cellsOf(table) {
+  const cells = [];
+  for (const row of Array.from(table.rows)) cells.push(...Array.from(row.cells));
+  return cells;
+}
+
+function caretInto(cell) {
+  const r = document.createRange();
+  r.selectNodeContents(cell);
+  if (!cell.textContent.trim()) r.collapse(true);
+  getSelection().removeAllRanges();
+  getSelection().addRange(r);
+}
+
+function onKey(e) {
+  if (document.designMode !== 'on' || e.altKey || e.metaKey) return;
+  if (e.key === 'Tab' && !e.ctrlKey) {
+    const cell = cellAtCaret();
+    if (!cell) return;
+    e.preventDefault();
+    const cells = cellsOf(cell.closest('table'));
+    const i = cells.indexOf(cell) + (e.shiftKey ? -1 : 1);
+    if (i >= cells.length) lib.table('appendRow');
+    else if (i >= 0) caretInto(cells[i]);
+  } else if (e.ctrlKey && e.shiftKey && (e.key === 'V' || e.key === 'v')) {
+    e.preventDefault();
+    console.info('wisplet-edit:paste-plain');
+  }
+}
+
 const lib = {
   showDetails: true,
   load(html) {
@@ -157,19 +242,76 @@ const lib = {
   },
   // Make the loaded document editable, with the editing aids and listeners.
   attach() {
+    takeCaretComment();
     if (document.body) commentsToMarks(document.body);
     document.adoptedStyleSheets = [sheet];
     document.addEventListener('input', post, true);
     document.addEventListener('copy', (e) => clipboard(e, false), true);
     document.addEventListener('cut', (e) => clipboard(e, true), true);
+    document.addEventListener('paste', (e) => handOver(e, e.clipboardData), true);
+    document.addEventListener('drop', (e) => {
+      if (!e.dataTransfer || !e.dataTransfer.types.includes('text/html')) return;
+      const at = document.caretRangeFromPoint(e.clientX, e.clientY);
+      if (at) { getSelection().removeAllRanges(); getSelection().addRange(at); }
+      handOver(e, e.dataTransfer);
+    }, true);
+    document.addEventListener('keydown', onKey, true);
     this.edit(true);
     this.details(this.showDetails);
     return true;
   },
-  html() {
+  // With caret: the caret comment stands where the caret is.
+  html(caret) {
     const copy = document.documentElement.cloneNode(true);
+    const s = getSelection();
+    if (caret && s.rangeCount && document.documentElement.contains(s.focusNode)) {
+      let node = nodeAt(copy, pathOf(s.focusNode)), offset = s.focusOffset;
+      if (node && node.nodeType === 3) {
+        node = node.splitText(Math.min(offset, node.length));
+        node.before(document.createComment(CARET));
+      } else if (node) {
+        node.insertBefore(document.createComment(CARET), node.childNodes[offset] || null);
+      }
+    }
     marksToComments(copy);
     return copy.outerHTML;
+  },
+  link() {
+    const a = linkAtCaret();
+    const s = getSelection();
+    return JSON.stringify(a ? { inLink: true, address: a.getAttribute('href'), text: a.textContent, newWindow: a.target === '_blank' }
+                            : { inLink: false, address: '', text: s.rangeCount ? s.toString() : '', newWindow: false });
+  },
+  // A link at the caret gets the new address, text and target; otherwise the
+  // selection (or the caret) becomes the link.
+  setLink(address, text, newWindow) {
+    const s = ensureSelection();
+    const old = linkAtCaret();
+    const range = s.getRangeAt(0);
+    const a = document.createElement('a');
+    a.setAttribute('href', address);
+    if (newWindow) a.setAttribute('target', '_blank');
+    if (old) {
+      for (const at of Array.from(old.attributes)) if (at.name !== 'href' && at.name !== 'target') a.setAttribute(at.name, at.value);
+      if (text === old.textContent) a.append(...Array.from(old.cloneNode(true).childNodes)); else a.textContent = text;
+      range.selectNode(old);
+    } else if (!range.collapsed && text === s.toString()) {
+      a.appendChild(range.cloneContents());
+    } else {
+      a.textContent = text || address;
+    }
+    s.removeAllRanges();
+    s.addRange(range);
+    document.execCommand('insertHTML', false, a.outerHTML);
+  },
+  removeLink() {
+    const a = linkAtCaret();
+    if (!a) return;
+    const r = document.createRange();
+    r.selectNodeContents(a);
+    getSelection().removeAllRanges();
+    getSelection().addRange(r);
+    document.execCommand('unlink');
   },
   edit(on) { document.designMode = on ? 'on' : 'off'; },
   details(on) {
@@ -217,7 +359,15 @@ const lib = {
     const copy = table.cloneNode(true);
     const row = copy.rows[ri];
     let caretRow = ri, caretCol = ci;
-    if (op === 'insertRow') {
+    if (op === 'appendRow') {
+      const last = copy.rows[copy.rows.length - 1];
+      const added = last.cloneNode(false);
+      for (let i = 0; i < last.cells.length; i++)
+        added.appendChild(document.createElement(last.cells[i].nodeName)).appendChild(document.createElement('br'));
+      last.parentNode.insertBefore(added, last.nextSibling);
+      caretRow = copy.rows.length - 1;
+      caretCol = 0;
+    } else if (op === 'insertRow') {
       const added = row.cloneNode(false);
       for (let i = 0; i < row.cells.length; i++) added.appendChild(document.createElement(row.cells[i].nodeName));
       row.parentNode.insertBefore(added, row);

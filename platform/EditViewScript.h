@@ -8,6 +8,10 @@
 // to the document it sees posts the console message EditViewChangedMessage.
 const QString& EditViewScript();
 inline constexpr const char* EditViewChangedMessage = "wisplet-edit:changed";
+// Pasted or dropped content: this message followed by {"html": ..., "text": ...}.
+inline constexpr const char* EditViewPasteMessage = "wisplet-edit:paste:";
+// Ctrl+Shift+V: the clipboard as plain text.
+inline constexpr const char* EditViewPastePlainMessage = "wisplet-edit:paste-plain";
 // Marks the view's own nodes (the marks that stand for the document's comments
 // while it is edited); every reading turns them back into what they stand for.
 inline constexpr const char* EditViewAidAttribute = "data-wisplet-aid";

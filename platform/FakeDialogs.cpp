@@ -126,3 +126,9 @@ bool FakeShell::startProgram(const QString& program, const QStringList& argument
 QString FakeShell::findProgram(const QString& name) {
     return programsOnPath.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
 }
+
+std::optional<LinkChoice> FakeDialogs::editLink(QWidget*, const LinkChoice& current, bool existing) {
+    shown.push_back({QStringLiteral("link"), current.address, existing ? QStringLiteral("existing") : QString()});
+    linksOffered.push_back(current);
+    return takeFront(linkAnswers, std::optional<LinkChoice>());
+}

@@ -30,6 +30,8 @@ public:
     std::deque<std::optional<QString>> folderAnswers;
     std::deque<QString> inputAnswers;
     std::deque<MsgAnswer> messageAnswers;
+    std::deque<std::optional<LinkChoice>> linkAnswers;
+    std::vector<LinkChoice> linksOffered; // what each link dialog opened with
 
     std::vector<Shown> shown; // every dialog shown, in order
     std::vector<FontChoice> fontsOffered; // what each font dialog opened with
@@ -45,6 +47,7 @@ public:
     QString inputBox(QWidget*, const QString& prompt, const QString& title, const QString& defaultText) override;
     MsgAnswer message(QWidget*, const QString& text, const QString& title, MsgIcon icon,
                       MsgButtons buttons) override;
+    std::optional<LinkChoice> editLink(QWidget*, const LinkChoice& current, bool existing) override;
 };
 
 // Real file copies (questions go through dialogs()), but opening documents and

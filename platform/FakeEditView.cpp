@@ -7,6 +7,10 @@ FakeEditView::FakeEditView(QWidget* parent) : EditView(nullptr), widget_(new QWi
 
 void FakeEditView::load(const QString& html, const QString& folder) {
     document = html;
+    const qsizetype at = html.indexOf(QLatin1String(CaretComment));
+    loadedCaretAt = at < 0 ? QString() : html.mid(at + qsizetype(qstrlen(CaretComment)));
+    if (at >= 0)
+        document.remove(at, qsizetype(qstrlen(CaretComment)));
     baseFolder = folder;
     ++loads;
     emit loaded(true);
@@ -43,4 +47,21 @@ void FakeEditView::crash() {
     unreadable = true;
     answerReads();
     emit crashed();
+}
+
+void FakeEditView::readHtmlWithCaret(CaretHtmlCallback done) {
+    readHtml([this, done](std::optional<QString> html) {
+        const qsizetype at = html ? caret : -1;
+        done(std::move(html), at);
+    });
+}
+
+void FakeEditView::setLink(const QString& address, const QString& text, bool newWindow) {
+    linkEdits << QStringLiteral("set %1|%2|%3").arg(address, text, newWindow ? QStringLiteral("new") : QStringLiteral("same"));
+    emit changed();
+}
+
+void FakeEditView::removeLink() {
+    linkEdits << QStringLiteral("remove");
+    emit changed();
 }

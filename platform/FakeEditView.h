@@ -18,6 +18,10 @@ public:
     void exec(EditCommand command, const QString& value = QString()) override;
     void insertHtml(const QString& html) override;
     void readHtml(HtmlCallback done) override;
+    void readHtmlWithCaret(CaretHtmlCallback done) override;
+    void readLink(LinkCallback done) override { done(link); }
+    void setLink(const QString& address, const QString& text, bool newWindow) override;
+    void removeLink() override;
     void setBrowseMode(bool on) override { browse_ = on; }
     bool browseMode() const override { return browse_; }
     void setShowDetails(bool on) override { details_ = on; }
@@ -36,6 +40,11 @@ public:
     bool unreadable = false; // readings answer nothing
     QList<QPair<EditCommand, QString>> commands;
     QStringList inserted;
+    qsizetype caret = -1;    // where readHtmlWithCaret puts the caret
+    QString loadedCaretAt;   // the text after the caret comment of the last load
+    LinkInfo link;           // what readLink answers
+    QStringList linkEdits;   // "set <address>|<text>|<newWindow>" or "remove"
+
 
 private:
     QWidget* widget_;

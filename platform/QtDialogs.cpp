@@ -1,5 +1,6 @@
 // The Qt implementation of the common dialogs, and the dialogs() switch.
 #include "platform/Dialogs.h"
+#include "platform/LinkDialog.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -188,6 +189,9 @@ public:
         return dir;
     }
 
+    std::optional<LinkChoice> editLink(QWidget* parent, const LinkChoice& current, bool existing) override {
+        return ShowLinkDialog(parent, current, existing);
+    }
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText) override {
         bool ok = false;
         const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);

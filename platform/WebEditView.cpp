@@ -1,8 +1,13 @@
 #include "platform/WebEditView.h"
 
 #include "platform/EditViewScript.h"
+#include "platform/Spelling.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QDir>
 #include <QMenu>
 #include <QTimer>
@@ -88,8 +93,17 @@ protected:
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
                                   const QString&) override {
-        if (message == QLatin1String(EditViewChangedMessage) && owner_->ready_)
+        if (!owner_->ready_)
+            return;
+        if (message == QLatin1String(EditViewChangedMessage)) {
             emit owner_->changed();
+        } else if (message == QLatin1String(EditViewPastePlainMessage)) {
+            emit owner_->pasteRequested(QString(), QGuiApplication::clipboard()->text());
+        } else if (message.startsWith(QLatin1String(EditViewPasteMessage))) {
+            const QJsonObject o =
+                QJsonDocument::fromJson(message.mid(qstrlen(EditViewPasteMessage)).toUtf8()).object();
+            emit owner_->pasteRequested(o.value(QLatin1String("html")).toString(), o.value(QLatin1String("text")).toString());
+        }
     }
 
 private:
@@ -119,6 +133,7 @@ WebEditView::WebEditView(QWidget* parent) : EditView(nullptr) {
     s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
     s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
     view_->setPage(page_);
+    SetUpSpelling(page_->profile());
     connect(page_, &QWebEnginePage::loadFinished, this, &WebEditView::onLoadFinished);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int) {
@@ -223,6 +238,43 @@ void WebEditView::insertHtml(const QString& html) {
 }
 
 void WebEditView::readHtml(HtmlCallback done) {
+    readString(QStringLiteral("window.__wd ? window.__wd.html() : null"), std::move(done));
+}
+
+void WebEditView::readHtmlWithCaret(CaretHtmlCallback done) {
+    readString(QStringLiteral("window.__wd ? window.__wd.html(true) : null"), [done](std::optional<QString> html) {
+        qsizetype caret = -1;
+        if (html) {
+            caret = html->indexOf(QLatin1String(CaretComment));
+            if (caret >= 0)
+                html->remove(caret, qsizetype(qstrlen(CaretComment)));
+        }
+        done(std::move(html), caret);
+    });
+}
+
+void WebEditView::readLink(LinkCallback done) {
+    readString(QStringLiteral("window.__wd ? window.__wd.link() : null"), [done](std::optional<QString> json) {
+        if (!json)
+            return done(std::nullopt);
+        const QJsonObject o = QJsonDocument::fromJson(json->toUtf8()).object();
+        done(LinkInfo{o.value(QLatin1String("inLink")).toBool(), o.value(QLatin1String("address")).toString(),
+                      o.value(QLatin1String("text")).toString(), o.value(QLatin1String("newWindow")).toBool()});
+    });
+}
+
+void WebEditView::setLink(const QString& address, const QString& text, bool newWindow) {
+    if (!browse_)
+        run(QStringLiteral("__wd.setLink(%1, %2, %3)")
+                .arg(ScriptLiteral(address), ScriptLiteral(text), newWindow ? QStringLiteral("true") : QStringLiteral("false")));
+}
+
+void WebEditView::removeLink() {
+    if (!browse_)
+        run(QStringLiteral("__wd.removeLink()"));
+}
+
+void WebEditView::readString(const QString& script, HtmlCallback done) {
     if (!ready_ || crashed_) {
         done(std::nullopt);
         return;
@@ -237,7 +289,7 @@ void WebEditView::readHtml(HtmlCallback done) {
             std::erase(self->reads_, read);
         read->answer(ok ? std::optional<QString>(html) : std::nullopt);
     };
-    page_->runJavaScript(QStringLiteral("window.__wd ? window.__wd.html() : null"), World,
+    page_->runJavaScript(script, World,
                          [finish](const QVariant& result) {
                              finish(result.typeId() == QMetaType::QString, result.toString());
                          });

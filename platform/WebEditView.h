@@ -28,6 +28,10 @@ public:
     void exec(EditCommand command, const QString& value = QString()) override;
     void insertHtml(const QString& html) override;
     void readHtml(HtmlCallback done) override;
+    void readHtmlWithCaret(CaretHtmlCallback done) override;
+    void readLink(LinkCallback done) override;
+    void setLink(const QString& address, const QString& text, bool newWindow) override;
+    void removeLink() override;
     void setBrowseMode(bool on) override;
     bool browseMode() const override { return browse_; }
     void setShowDetails(bool on) override;
@@ -46,6 +50,9 @@ private:
         void answer(std::optional<QString> html);
     };
     void run(const QString& script);
+    // Run `script` (an expression giving a string) and hand its answer to done
+    // (nothing when there is no answer in time), as readHtml does.
+    void readString(const QString& script, HtmlCallback done);
     void onLoadFinished(bool ok);
     void onCrashed();
 

@@ -30,12 +30,14 @@ TEST(EditorTemplate, DefaultFieldsGiveTheExactTemplate) {
         "<table align=\"Default\" width=\"100\" height=\"100\" border=\"0\" bordercolor=\"#FFFFFF\" cellpadding=\"0\" "
         "cellspacing=\"0\" background=\"Wisplet_Files/MyBackground.jpg\" "
         "style=\"background-repeat:no-repeat;border-style:none\">\r\n"
-        "<tr><td valign=top><font face=arial>\r\n"
+        "<tr><td valign=top><div style=\"width:100px;min-height:100px;margin:0;padding:0;border:0;text-align:left;"
+        "text-indent:0;white-space:normal;font-family:Arial, Helvetica, sans-serif;font-size:12px;line-height:normal\">"
+        "<font face=arial>\r\n"
         "\r\n"
         "<!-------------------------  Insert your code here -------------------------->\r\n"
-        "&nbsp;<b>Hi</b>&nbsp;\r\n"
+        "<b>Hi</b>\r\n"
         "<!--------------------------------  End Code -------------------------------->\r\n"
-        "</font></td></tr></table>\r\n";
+        "</font></div></td></tr></table>\r\n";
     EXPECT_EQ(EditorTemplate(defaults()), expected);
 }
 
@@ -59,11 +61,10 @@ TEST(ExtractContent, MarkerCases) {
         ExtractFault fault;
     } cases[] = {
         {"both markers", "<p>" + S + "abc" + E + "</p>", QString("abc"), ExtractFault::None},
-        {"template wrapping as the browser gives it", S + "\n&nbsp;<b>x</b>&nbsp;\n" + E, QString("<b>x</b>"),
-         ExtractFault::None},
-        {"template wrapping with CR LF", S + "\r\n&nbsp;x&nbsp;\r\n" + E, QString("x"), ExtractFault::None},
-        {"wrapping gone on one side", S + "\nhello&nbsp;\n" + E, QString("hello"), ExtractFault::None},
-        {"an nbsp of the user without line break stays", S + "&nbsp;x&nbsp;" + E, QString("&nbsp;x&nbsp;"),
+        {"template wrapping as the browser gives it", S + "\n<b>x</b>\n" + E, QString("<b>x</b>"), ExtractFault::None},
+        {"template wrapping with CR LF", S + "\r\nx\r\n" + E, QString("x"), ExtractFault::None},
+        {"wrapping gone on one side", S + "\nhello" + E, QString("hello"), ExtractFault::None},
+        {"no-break spaces of the user stay", S + "\n&nbsp;x&nbsp;\n" + E, QString("&nbsp;x&nbsp;"),
          ExtractFault::None},
         {"empty between markers", S + E, QString(""), ExtractFault::None},
         {"start marker missing", "<td>scaffold</td>abc" + E, std::nullopt, ExtractFault::NoStartMarker},
@@ -82,7 +83,7 @@ TEST(ExtractContent, MarkerCases) {
 }
 
 TEST(ExtractContent, TemplateRoundTripGivesTheContentBack) {
-    for (const QString& content : {QString("<b>Hi</b>"), QString(""), QString("a&nbsp;"), QString("line\r\nnext")}) {
+    for (const QString& content : {QString("<b>Hi</b>"), QString(""), QString("a&nbsp;"), QString("&nbsp;b"), QString("line\r\nnext")}) {
         EditorFields f = defaults();
         f.content = content;
         EXPECT_EQ(ExtractContent(EditorTemplate(f)).content, content);

@@ -91,13 +91,13 @@ TEST(EditorWindow, ButtonsAndMenuItemsRunTheirCommands) {
     EXPECT_EQ(f.fake->commands[0], qMakePair(EditCommand::SetBackColor, QString("#0A0B0C")));
     EXPECT_EQ(f.fake->commands[1], qMakePair(EditCommand::SetBackColor, QString()));
 
-    // Hyperlink and Find ask first; a cancelled question runs nothing.
+    // Find asks first; a cancelled question runs nothing.
     f.fake->commands.clear();
-    f.dialogs.inputAnswers = {"http://example.org/", ""};
-    f.click("Hyperlink");
-    f.click("Hyperlink");
+    f.dialogs.inputAnswers = {"word", ""};
+    f.find<QAction>("smenu6")->trigger();
+    f.find<QAction>("smenu6")->trigger();
     ASSERT_EQ(f.fake->commands.size(), 1);
-    EXPECT_EQ(f.fake->commands[0], qMakePair(EditCommand::Hyperlink, QString("http://example.org/")));
+    EXPECT_EQ(f.fake->commands[0], qMakePair(EditCommand::FindText, QString("word")));
 }
 
 TEST(EditorWindow, ChangedFlagFollowsEditsNotLoads) {
@@ -129,7 +129,7 @@ TEST(EditorWindow, WriteBackCases) {
     } cases[] = {
         {"unchanged document gives the content back exactly", [](const QString& d) { return d; },
          {"<B>Hi</B>"}, false, false},
-        {"edited content", [](const QString& d) { return withContent(d, "&nbsp;new&nbsp;"); }, {"new"}, false, false},
+        {"edited content", [](const QString& d) { return withContent(d, "new"); }, {"new"}, false, false},
         {"start marker deleted", [](const QString& d) { return QString(d).remove(StartMarker); }, {}, true, true},
         {"end marker deleted", [](const QString& d) { return QString(d).remove(EndMarker); }, {}, true, true},
         {"end before start",

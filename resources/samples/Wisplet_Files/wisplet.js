@@ -63,6 +63,9 @@
     'Slide From Right', 'Slide From Middle'];
   var BORDER_STYLES = ['none', 'solid', 'dashed', 'dotted', 'double'];
   var TEMP_ATTR = 'data-wisplet-temp';
+  // The text of the box: the designer's content editor reads this line to lay
+  // its mock-up out alike, so keep it one line of quoted names and values.
+  var CONTENT_TEXT = { 'font-family': 'Arial, Helvetica, sans-serif', 'font-size': '12px', 'line-height': 'normal' };
   var CONTENT_PROPS = ['clip-path', '-webkit-clip-path', 'mask-image', '-webkit-mask-image',
     'mask-size', '-webkit-mask-size', 'mask-repeat', '-webkit-mask-repeat', 'opacity',
     'transform', 'transform-origin', 'filter', 'visibility', 'backface-visibility', 'z-index'];
@@ -568,6 +571,7 @@
       'background-repeat': 'no-repeat', 'background-size': '100% 100%', 'background-position': '0 0',
       'text-align': 'left', 'text-indent': '0', 'white-space': 'normal', 'line-height': 'normal'
     });
+    css(el, CONTENT_TEXT);
     css(frame, {
       'box-sizing': 'border-box', width: '100%', height: '100%', margin: '0', padding: o.padIn + 'px',
       border: o.borderWidth + 'px ' + (o.borderStyle === 'none' ? 'solid transparent' : o.borderStyle + ' ' + o.borderColor)
