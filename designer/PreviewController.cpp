@@ -1,4 +1,5 @@
 #include "designer/PreviewController.h"
+#include "designer/BoxBehaviour.h"
 
 #include "designer/PreviewPage.h"
 
@@ -48,7 +49,7 @@ QString PreviewValues(const WispletSettings& s, const QString& appFolder, const 
     // The content is already made safe for an apostrophe-quoted literal, as in the page's own call.
     const QString content =
         QStringLiteral("'<font face=arial>") + ContentForPage(s.contentHtml, appFolder) + QStringLiteral("</font>'");
-    const QStringList values = {JsString(s.waiting),
+    QStringList values = {JsString(s.waiting),
                                 JsString(s.width),
                                 JsString(s.height),
                                 JsString(background),
@@ -63,6 +64,12 @@ QString PreviewValues(const WispletSettings& s, const QString& appFolder, const 
                                 JsString(s.borderStyleText()),
                                 JsString(s.borderWidth),
                                 JsString(s.borderColor)};
+    // The box's behaviour as the page's call carries it (show-once left out, as
+    // on the written page); an empty object clears options set before.
+    BoxBehaviour shown = s.behaviour;
+    shown.showOnce = BoxBehaviour::ShowOnce::EveryView;
+    const QString options = BehaviourOptionsObject(shown);
+    values.append(options.isEmpty() ? QStringLiteral("{}") : options);
     return QLatin1Char('[') + values.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
