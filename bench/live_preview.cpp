@@ -120,6 +120,16 @@ int main(int argc, char** argv) {
     print("peer: reload of the same page until loaded", reload);
     print("peer: reload until the page's next frame", reloadFrame);
 
+    // The update alone, in the page (script, style and layout).
+    Stats update;
+    const QString values = PreviewValues(w.settings(), AppFolder::path(), QString());
+    for (int i = 0; i < Runs; ++i)
+        update.v.push_back(js(view, QStringLiteral("(function(){var a=performance.now();WriteWisplet.update(0,%1);"
+                                                   "document.body.getBoundingClientRect();return performance.now()-a;})()")
+                                        .arg(values))
+                               .toDouble());
+    print("update: applied in the page", update);
+
     // A drag over 100 positions: time in the page (seek + style and layout), and until its next frame.
     Stats inPage, scrubFrame;
     const double end = live.times().end;

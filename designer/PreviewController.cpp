@@ -178,8 +178,14 @@ void PreviewController::send(const QString& script, bool fallbackReload) {
 
 void PreviewController::take(const QVariant& result) {
     const PreviewTimes t = PreviewTimes::fromPage(result);
-    if (!t.known)
+    if (!t.known) {
+        if (result.typeId() == QMetaType::Bool && times_.playing) {
+            times_.playing = false; // a page without a box has nothing to play
+            poll_.stop();
+            emit timesChanged();
+        }
         return;
+    }
     times_ = t;
     if (times_.playing)
         poll_.start();
