@@ -1,5 +1,6 @@
 #include "editor/PasteCleaner.h"
 
+#include "editor/EditorDocument.h"
 #include "editor/LinkAddress.h"
 
 #include <QRegularExpression>
@@ -60,12 +61,6 @@ QString escapeText(const QString& text) {
         default: s += c;
         }
     }
-    return s;
-}
-
-QString escapeAttribute(const QString& text) {
-    QString s = escapeText(text);
-    s.replace(QLatin1Char('"'), QStringLiteral("&quot;"));
     return s;
 }
 
@@ -173,7 +168,7 @@ private:
                 continue;
             attributes += QLatin1Char(' ') + QString::fromStdString(name);
             if (!(value.isEmpty() && name != "alt"))
-                attributes += QStringLiteral("=\"") + escapeAttribute(value) + QLatin1Char('"');
+                attributes += QStringLiteral("=\"") + AttributeText(value) + QLatin1Char('"');
         }
         if (hidden || (tag == "img" && !hasSrc))
             return;

@@ -154,8 +154,8 @@ function clipboard(e, cut) {
   if (cut) document.execCommand('delete');
 }
 
-// The caret goes where the document's caret comment stands (put there by the
-// source view); the comment itself goes away.
+// Where the document's caret comment stands (put there by the source view);
+// the comment itself goes away.
 function takeCaretComment() {
   const w = document.createTreeWalker(document.documentElement, NodeFilter.SHOW_COMMENT);
   for (let c; (c = w.nextNode());) {
@@ -166,10 +166,9 @@ function takeCaretComment() {
     const parent = c.parentNode, at = Array.prototype.indexOf.call(parent.childNodes, c);
     c.remove();
     r.setStart(parent, Math.min(at, parent.childNodes.length));
-    getSelection().removeAllRanges();
-    getSelection().addRange(r);
-    return;
+    return r;
   }
+  return null;
 }
 
 // The path of child indexes from the root element down to a node.
@@ -242,7 +241,7 @@ const lib = {
   },
   // Make the loaded document editable, with the editing aids and listeners.
   attach() {
-    takeCaretComment();
+    const caret = takeCaretComment();
     if (document.body) commentsToMarks(document.body);
     document.adoptedStyleSheets = [sheet];
     document.addEventListener('input', post, true);
@@ -258,6 +257,10 @@ const lib = {
     document.addEventListener('keydown', onKey, true);
     this.edit(true);
     this.details(this.showDetails);
+    if (caret) {
+      getSelection().removeAllRanges();
+      getSelection().addRange(caret);
+    }
     return true;
   },
   // With caret: the caret comment stands where the caret is.
@@ -282,36 +285,46 @@ const lib = {
     return JSON.stringify(a ? { inLink: true, address: a.getAttribute('href'), text: a.textContent, newWindow: a.target === '_blank' }
                             : { inLink: false, address: '', text: s.rangeCount ? s.toString() : '', newWindow: false });
   },
-  // A link at the caret gets the new address, text and target; otherwise the
-  // selection (or the caret) becomes the link.
+  // A link at the caret gets the new address, text and target in place (the
+  // engine's insertion would move it out of the elements around it);
+  // otherwise the selection (or the caret) becomes the link.
   setLink(address, text, newWindow) {
     const s = ensureSelection();
     const old = linkAtCaret();
-    const range = s.getRangeAt(0);
-    const a = document.createElement('a');
-    a.setAttribute('href', address);
-    if (newWindow) a.setAttribute('target', '_blank');
     if (old) {
-      for (const at of Array.from(old.attributes)) if (at.name !== 'href' && at.name !== 'target') a.setAttribute(at.name, at.value);
-      if (text === old.textContent) a.append(...Array.from(old.cloneNode(true).childNodes)); else a.textContent = text;
-      range.selectNode(old);
-    } else if (!range.collapsed && text === s.toString()) {
-      a.appendChild(range.cloneContents());
-    } else {
-      a.textContent = text || address;
+      old.setAttribute('href', address);
+      if (newWindow) old.setAttribute('target', '_blank'); else old.removeAttribute('target');
+      if (text !== old.textContent) old.textContent = text;
+      post();
+      return;
     }
-    s.removeAllRanges();
-    s.addRange(range);
-    document.execCommand('insertHTML', false, a.outerHTML);
+    // The text goes in first when it is not the selection; the engine's own
+    // link command then keeps the elements around the link whole.
+    const shown = text || address;
+    if (s.isCollapsed || s.toString() !== shown) {
+      document.execCommand('insertText', false, shown);
+      const r = s.getRangeAt(0);
+      if (r.startContainer.nodeType !== 3 || r.startOffset < shown.length) return;
+      r.setStart(r.startContainer, r.startOffset - shown.length);
+      s.removeAllRanges();
+      s.addRange(r);
+    }
+    document.execCommand('createLink', false, address);
+    const a = linkAtCaret();
+    if (a && newWindow) a.setAttribute('target', '_blank');
   },
+  // The link's content stays in its place.
   removeLink() {
     const a = linkAtCaret();
     if (!a) return;
     const r = document.createRange();
-    r.selectNodeContents(a);
+    r.setStartBefore(a);
+    const last = a.lastChild;
+    a.replaceWith(...Array.from(a.childNodes));
+    if (last) r.setEndAfter(last); else r.collapse(true);
     getSelection().removeAllRanges();
     getSelection().addRange(r);
-    document.execCommand('unlink');
+    post();
   },
   edit(on) { document.designMode = on ? 'on' : 'off'; },
   details(on) {
@@ -395,7 +408,16 @@ const lib = {
     const parent = table.parentNode;
     const at = Array.prototype.indexOf.call(parent.childNodes, table);
     replaceNode(table, copy.rows.length ? copy.outerHTML : '');
-    const fresh = parent.childNodes[at];
+    // The new table: where the old one stood, or next to the caret the
+    // insertion left behind it.
+    let fresh = parent.childNodes[at];
+    if (!fresh || fresh.nodeName !== 'TABLE') {
+      const r = getSelection().rangeCount ? getSelection().getRangeAt(0) : null;
+      const c = r && r.startContainer;
+      fresh = c && ((c.nodeType === 1 && c.childNodes[r.startOffset - 1]) || (c.nodeType === 1 ? c : c.parentNode).closest('table') ||
+                    (c.nodeType === 1 ? c : c).previousSibling);
+      while (fresh && fresh.nodeName !== 'TABLE' && fresh.lastChild && fresh.nodeType === 1 && !fresh.closest('td')) fresh = fresh.lastChild;
+    }
     if (fresh && fresh.nodeName === 'TABLE' && fresh.rows[caretRow]) {
       const target = fresh.rows[caretRow].cells[Math.min(caretCol, fresh.rows[caretRow].cells.length - 1)];
       if (target) {

@@ -34,7 +34,9 @@ function measure(range) {
       top = Math.min(top, box.top); bottom = Math.max(bottom, box.bottom);
     }
   }
-  return JSON.stringify({ lines: lines.map((l) => l.text), height: Math.round((bottom - top) * 100) / 100 });
+  // Blanks at the ends of lines hang outside the text: they do not count.
+  return JSON.stringify({ lines: lines.map((l) => l.text.replace(/\s+/g, ' ').trim()),
+                          height: Math.round((bottom - top) * 100) / 100 });
 }
 )JS";
 

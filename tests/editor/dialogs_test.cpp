@@ -195,5 +195,7 @@ TEST(EditorInsertions, CancelInsertsNothing) {
     onNextModal([](QDialog* d) { press(d, "Command1"); });
     f.click("InsertTable");
     ASSERT_EQ(f.fake->inserted.size(), 1);
-    EXPECT_EQ(f.fake->inserted[0].count("<TD></TD>"), 9);
+    // As wide as the box, each empty cell a line high.
+    EXPECT_EQ(f.fake->inserted[0].count("<TD><br></TD>"), 9);
+    EXPECT_TRUE(f.fake->inserted[0].contains(" width=100%>"));
 }

@@ -3,7 +3,9 @@
 #include "platform/Dialogs.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -152,4 +154,39 @@ TEST(QtDialogs, FolderPickerCanCreateFolders) {
         dlg->reject();
     });
     EXPECT_EQ(dialogs().chooseFolder(nullptr, QStringLiteral("Pick")), std::nullopt);
+}
+
+TEST(QtDialogs, LinkDialogFilledAnsweredAndRemoveOnlyForALink) {
+    const LinkChoice current{"http://old.example/", "old", true, false};
+    const struct {
+        bool existing;
+        const char* press; // objectName of the button pressed
+        std::optional<LinkChoice> answer;
+    } cases[] = {
+        {true, "LinkOk", LinkChoice{"https://new.example/", "old", false, false}},
+        {true, "RemoveLink", LinkChoice{"https://new.example/", "old", false, true}},
+        {false, nullptr, std::nullopt}, // cancelled
+    };
+    for (const auto& c : cases) {
+        bool hadRemove = false;
+        whenModal([&](QWidget* w) {
+            hadRemove = w->findChild<QPushButton*>("RemoveLink") != nullptr;
+            EXPECT_EQ(w->findChild<QLineEdit*>("LinkAddress")->text(), current.address);
+            EXPECT_EQ(w->findChild<QLineEdit*>("LinkText")->text(), current.text);
+            w->findChild<QLineEdit*>("LinkAddress")->setText("https://new.example/");
+            w->findChild<QAbstractButton*>("LinkNewWindow")->click();
+            if (c.press)
+                w->findChild<QPushButton*>(c.press)->click();
+            else
+                static_cast<QDialog*>(w)->reject();
+        });
+        const std::optional<LinkChoice> got = dialogs().editLink(nullptr, current, c.existing);
+        EXPECT_EQ(hadRemove, c.existing);
+        ASSERT_EQ(got.has_value(), c.answer.has_value());
+        if (got) {
+            EXPECT_EQ(got->address, c.answer->address);
+            EXPECT_EQ(got->newWindow, c.answer->newWindow);
+            EXPECT_EQ(got->remove, c.answer->remove);
+        }
+    }
 }
