@@ -79,6 +79,21 @@ QImage ThumbnailOrBlank(const QString& fileName, QSize size) {
     return thumb;
 }
 
+QImage BrokenPictureMark(QSize size) {
+    QImage mark(size, QImage::Format_RGB32);
+    mark.fill(Qt::white);
+    QPainter p(&mark);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(1.5, 1.5, -1.5, -1.5);
+    p.setPen(QPen(QColor(128, 128, 128), 1));
+    p.drawRect(frame);
+    const QRectF cross = frame.adjusted(frame.width() / 4, frame.height() / 4, -frame.width() / 4, -frame.height() / 4);
+    p.setPen(QPen(QColor(200, 0, 0), std::max(1.5, size.width() / 12.0)));
+    p.drawLine(cross.topLeft(), cross.bottomRight());
+    p.drawLine(cross.topRight(), cross.bottomLeft());
+    return mark;
+}
+
 QList<QImage> MakeThumbnails(const QStringList& fileNames, QSize size, int threads) {
     const int count = int(fileNames.size());
     std::vector<QImage> thumbs(size_t(std::max(count, 0)));
@@ -89,7 +104,7 @@ QList<QImage> MakeThumbnails(const QStringList& fileNames, QSize size, int threa
     auto work = [&] {
         for (int i = next++; i < count; i = next++) {
             try {
-                thumbs[size_t(i)] = ThumbnailOrBlank(fileNames[i], size);
+                thumbs[size_t(i)] = LoadThumbnail(fileNames[i], size);
             } catch (...) {
                 // Out of memory on one picture: it gets a blank thumbnail below.
             }
@@ -106,10 +121,8 @@ QList<QImage> MakeThumbnails(const QStringList& fileNames, QSize size, int threa
     for (std::thread& t : pool)
         t.join();
     for (QImage& t : thumbs) {
-        if (t.isNull()) {
-            t = QImage(size, QImage::Format_RGB32);
-            t.fill(Qt::white);
-        }
+        if (t.isNull())
+            t = BrokenPictureMark(size);
     }
     return QList<QImage>(thumbs.begin(), thumbs.end());
 }

@@ -31,9 +31,14 @@ QImage FitPicture(const QImage& source, QSize target, ColorValue back);
 // when the file is not a readable picture.
 QImage ThumbnailOrBlank(const QString& fileName, QSize size);
 
-// ThumbnailOrBlank for each file, in order. The pictures are decoded on up
-// to `threads` threads at once (0: one per processor core, at most 8); the
-// result does not depend on the thread count.
+// The mark of a library file that is not a readable picture: a grey frame
+// with a red cross on white.
+QImage BrokenPictureMark(QSize size);
+
+// A thumbnail for each file, in order, or the broken-picture mark for files
+// that cannot be read as pictures within the loader's budget. The pictures
+// are decoded on up to `threads` threads at once (0: one per processor core,
+// at most 8); the result does not depend on the thread count.
 QList<QImage> MakeThumbnails(const QStringList& fileNames, QSize size, int threads = 0);
 
 // The file name after the last '/' or '\'.

@@ -6,12 +6,17 @@
 #include "imaging/Jpeg.h"
 #include "imaging/JpegLoad.h"
 #include "imaging/PictureFile.h"
+#include "platform/AppError.h"
 #include "platform/AppFolder.h"
 #include "platform/Dialogs.h"
+#include "platform/FailureNotice.h"
+#include "platform/SafeWrite.h"
 #include "platform/Shell.h"
+#include "shapes/ShapeSave.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
@@ -19,11 +24,33 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 
+#include <thread>
+
 namespace {
 const QString NoneItem = QStringLiteral("None");
 
 ColorValue windowColor() {
     return Color::fromQColor(QGuiApplication::palette().color(QPalette::Window));
+}
+// The thumbnails are made on worker threads; the window's events go on
+// meanwhile (the waiting window repaints, the program does not hang).
+QList<QImage> ThumbnailsWhileResponsive(const QStringList& paths, QSize size) {
+    if (paths.isEmpty())
+        return {};
+    QList<QImage> thumbs;
+    QEventLoop loop;
+    std::thread worker([&] {
+        try {
+            thumbs = MakeThumbnails(paths, size);
+        } catch (...) {
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    while (thumbs.size() < paths.size())
+        thumbs << BrokenPictureMark(size);
+    return thumbs;
 }
 } // namespace
 
@@ -93,7 +120,7 @@ void BackgroundLibrary::ReadBack(const QString& category) {
             QStringList paths;
             for (const QString& name : files)
                 paths << folder + name;
-            const QList<QImage> thumbs = MakeThumbnails(paths, thumbSize);
+            const QList<QImage> thumbs = ThumbnailsWhileResponsive(paths, thumbSize);
             for (int i = 0; i < files.size(); ++i) {
                 const int n = i + 2;
                 thumbnails_.insert(QStringLiteral("Background ") + QString::number(n), thumbs[i]);
@@ -125,13 +152,15 @@ void BackgroundLibrary::SelectAndFit() {
         return;
     const QString file = AppFolder::categoryFolder(categoryText()) + QLatin1Char('/') + item;
     const std::optional<QSize> target = outerSize();
-    QSize fullSize;
-    const QImage picture = LoadPictureAtLeast(file, target.value_or(QSize()), &fullSize);
-    if (picture.isNull())
-        return; // not a readable picture: the previous working picture stays
-    setSource(picture);
+    const PictureLoad load = loadPicture(file, target.value_or(QSize()));
+    if (!load.ok()) {
+        // Not a readable picture: the previous working picture stays.
+        dialogs().message(dialogParent_, load.error, AppTitle, MsgIcon::Warning);
+        return;
+    }
+    setSource(load.image);
     sourceFile_ = file;
-    sourceFullSize_ = fullSize;
+    sourceFullSize_ = load.fullSize;
     FitBackground();
 }
 
@@ -152,7 +181,16 @@ bool BackgroundLibrary::FitBackground() {
         if (fitted.isNull())
             return false;
         picture2_.image() = std::move(fitted);
-        SaveJpeg(picture2_.image(), AppFolder::file(QLatin1String(AppFolder::Background)), 100);
+        const QString path = AppFolder::file(QLatin1String(AppFolder::Background));
+        QString reason;
+        try {
+            SaveJpeg(picture2_.image(), path, 100, &reason);
+        } catch (const std::exception& e) {
+            // The previous working picture stays; said once, not per spinner step.
+            writeFailure_.failed(dialogParent_, WriteFailureText(path, reason.isEmpty() ? ErrorDescription(e) : reason));
+            return false;
+        }
+        writeFailure_.succeeded();
     } catch (...) {
         return false; // the previous working picture stays
     }

@@ -23,6 +23,7 @@
 #include "designer/LoadingWindow.h"
 #include "designer/WispletSettings.h"
 #include "platform/Color.h"
+#include "platform/FailureNotice.h"
 #include "platform/Surface.h"
 
 #include <QHash>
@@ -52,9 +53,10 @@ public:
     // Background 1 from backgrounds/images/spacer.gif, blank when missing)
     // selected, then one item per plain, non-hidden file in name order
     // (ListCategoryFiles) with thumbnail "Background " + n. JPEG thumbnails
-    // are decoded at a reduced scale, several files at once.
-    // Files that cannot be read as pictures are listed with a blank (white)
-    // thumbnail; choosing one later changes nothing.
+    // are decoded at a reduced scale, several files at once, off the
+    // window's thread (its events go on meanwhile).
+    // Files that cannot be read as pictures within the loader's budget are
+    // listed with the broken-picture mark (BrokenPictureMark).
     // Closes the waiting window when it is open. Never throws.
     void ReadBack(const QString& category);
 
@@ -65,7 +67,7 @@ public:
 
     // Picture list validation: with a category chosen and a picture other
     // than "None" selected, load it into Picture1 (a picture that cannot be
-    // loaded leaves Picture1 as it was) and FitBackground(). A JPEG is decoded
+    // loaded leaves Picture1 as it was and tells why) and FitBackground(). A JPEG is decoded
     // at the smallest reduced scale that still covers the current outer size
     // (full size when the sizes are not usable); the file and its own size are
     // remembered so that a later, larger fit can decode it again.
@@ -78,14 +80,16 @@ public:
     // file and does not cover the outer size, it is first decoded again from
     // that file at a sufficient scale (if the file is gone or now holds a
     // picture of another size, the picture in hand is used).
-    // Returns true when the file was written.
+    // A failed write is told once (with the system's reason) until a write
+    // succeeds again. Returns true when the file was written.
     bool FitBackground();
 
     // Import with the category check: "Please select a category" on index 0.
     void Import();
     // Ask for a picture file and bring it into the category folder
-    // (ImportPicture: JPEG and GIF copied, other formats converted to JPEG).
-    // The picture list is not rebuilt.
+    // (ImportPicture: JPEG and GIF copied, other formats converted to JPEG;
+    // unusable names and files that are not readable pictures refused with
+    // a message). The picture list is not rebuilt.
     void ImportBackground();
 
     // Open-folder with the category check: "Please select a category" on index 0.
@@ -155,4 +159,5 @@ private:
     QSize sourceFullSize_;
     QHash<QString, QImage> thumbnails_;
     QPointer<LoadingWindow> loading_;
+    FailureNotice writeFailure_;
 };

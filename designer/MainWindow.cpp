@@ -132,16 +132,14 @@ WispletSettings General::settings() const {
 }
 
 void General::WritePreview() {
-    guarded("preview", [this] { WritePreviewFile(settings(), AppFolder::path()); });
+    guarded("preview", [this] { writePreviewNow(); });
 }
 
 void General::RefreshPreview() {
-    WritePreview();
-    browser_->reload();
-    ++reloads_;
-    if (enlarged_)
-        enlarged_->reload();
-    emit previewReloaded();
+    bool written = true;
+    guarded("preview", [&] { written = writePreviewNow(); });
+    if (written)
+        reloadPreviews(); // else once the page is on disk
 }
 
 void General::ImportBackground() { guarded("import", [this] { library_->ImportBackground(); }); }

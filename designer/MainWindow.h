@@ -6,6 +6,7 @@
 // The controls are the only store of the settings: settings() reads them at
 // the moment of the call. Every handler swallows its failures and goes on.
 #include "designer/WispletSettings.h"
+#include "platform/FailureNotice.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -17,6 +18,7 @@ class BackgroundLibrary;
 class Browser;
 class DocumentController;
 class QMenu;
+class PreviewWriter;
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -97,6 +99,10 @@ private:
     void setUpDocument();
     void updateDocumentTitle();
     void fillRecentMenu();
+    // MainWindowPreview.cpp: true when the page was written before returning.
+    bool writePreviewNow();
+    void notePreviewWrite(const QString& reason);
+    void reloadPreviews();
 
     QPointer<QWidget> splash_;
     QTimer* timer1_ = nullptr;
@@ -123,4 +129,6 @@ private:
     QPointer<QWidget> editor_;
     DocumentController* document_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    PreviewWriter* previewWriter_ = nullptr;
+    FailureNotice previewFailure_;
 };

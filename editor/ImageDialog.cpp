@@ -1,5 +1,6 @@
 #include "editor/ImageDialog.h"
 
+#include "imaging/PictureLoader.h"
 #include "platform/AppContext.h"
 #include "platform/AppFolder.h"
 #include "platform/Dialogs.h"
@@ -145,6 +146,13 @@ void ImageDialog::browse() {
     const std::optional<QString> chosen = dialogs().openFile(this, QStringLiteral("Picture Source"), Filter);
     if (!chosen || chosen->isEmpty())
         return;
+    // A file of the right kind is copied only when it really is a picture.
+    if (IsWorkingPictureExtension(PictureExtension(*chosen))) {
+        if (const PictureLoad check = loadPicture(*chosen, QSize(32, 32)); !check.ok()) {
+            dialogs().message(this, check.error, AppTitle, MsgIcon::Warning);
+            return;
+        }
+    }
     const PictureCopy copied = CopyPictureIn(*chosen, AppFolder::path(), AppContext::instance().ImageCount,
                                              [this](const QString& source, const QString& destination) {
                                                  QDir().mkpath(QFileInfo(destination).path());

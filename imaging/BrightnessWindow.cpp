@@ -4,10 +4,13 @@
 #include "imaging/JpegLoad.h"
 #include "imaging/PictureBox.h"
 #include "platform/AppFolder.h"
+#include "platform/AppError.h"
 #include "platform/Dialogs.h"
+#include "platform/SafeWrite.h"
 #include "platform/Surface.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -119,11 +122,15 @@ void frmBrightnessAndContrast::Open(BrightnessHost& host, QWidget* parent) {
 }
 
 void frmBrightnessAndContrast::Form_Load() {
+    QString problem;
     try {
         const QString path = AppFolder::file(QStringLiteral("%1/%2/%3")
                                                  .arg(QLatin1String(AppFolder::Backgrounds),
                                                       host_.backgroundCategory(), host_.backgroundFileName()));
-        const QImage picture = LoadPicture(path);
+        const PictureLoad load = loadPicture(path);
+        const QImage& picture = load.image;
+        if (!load.ok() && QFileInfo(path).isFile())
+            problem = load.error; // a picture was chosen but cannot be read
         if (!picture.isNull()) {
             source_.CreateFromPicture(picture);
             if (!source_.IsEmpty()) {
@@ -140,7 +147,10 @@ void frmBrightnessAndContrast::Form_Load() {
         UpdateResult();
         return;
     }
-    dialogs().message(this, QStringLiteral("PLease select an Image"));
+    if (!problem.isEmpty())
+        dialogs().message(this, problem, AppTitle, MsgIcon::Warning);
+    else
+        dialogs().message(this, QStringLiteral("PLease select an Image"));
     Save_->hide();
 }
 
@@ -182,6 +192,7 @@ void frmBrightnessAndContrast::Save_Click() {
     }
     QFile::remove(temp);
 
+    QString reason;
     try {
         const double w = std::nearbyint(LeadingNumber(host_.widthText()));
         const double h = std::nearbyint(LeadingNumber(host_.heightText()));
@@ -195,10 +206,16 @@ void frmBrightnessAndContrast::Save_Click() {
                     p.drawImage(QRect(0, 0, int(w), int(h)), adjusted);
                 },
                 false);
-            SaveJpeg(target.image(), AppFolder::file(QLatin1String(AppFolder::Background)), 100);
+            SaveJpeg(target.image(), AppFolder::file(QLatin1String(AppFolder::Background)), 100, &reason);
         }
-    } catch (const std::exception&) {
-        // the previous background file stays
+    } catch (const std::exception& e) {
+        // The previous background file stays; the window stays open so the
+        // user can try again or cancel.
+        dialogs().message(this,
+                          WriteFailureText(AppFolder::file(QLatin1String(AppFolder::Background)),
+                                           reason.isEmpty() ? ErrorDescription(e) : reason),
+                          AppTitle, MsgIcon::Critical);
+        return;
     }
     accept();
 }

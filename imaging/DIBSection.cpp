@@ -3,10 +3,12 @@
 #include "imaging/Rounding.h"
 #include "platform/AppContext.h"
 #include "platform/AppError.h"
+#include "platform/SafeWrite.h"
 #include "platform/Surface.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSaveFile>
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
@@ -142,8 +144,10 @@ void cDIBSection::PaintPicture(Surface& target, int lDestLeft, int lDestTop, int
 bool cDIBSection::SavePicture(const QString& sFileName) const {
     if (bits_.empty())
         return false;
-    QFile file(sFileName);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered))
+    // Written beside the target and renamed over it when complete: a full
+    // disk leaves the previous file whole.
+    QSaveFile file(sFileName);
+    if (!file.open(QIODevice::WriteOnly))
         throw AppError(17, file.errorString(), ProgramName() + QStringLiteral(".cDIBSection"));
     const QByteArray info = BitmapInfo();
     const long long imageSize = CheckedInt(static_cast<long long>(BytesPerScanLine()) * height_);
@@ -155,9 +159,19 @@ bool cDIBSection::SavePicture(const QString& sFileName) const {
     bool ok = file.write(fileHeader, FileHeaderSize) == FileHeaderSize;
     ok = ok && file.write(info.constData(), info.size()) == info.size();
     ok = ok && file.write(reinterpret_cast<const char*>(bits_.data()), imageSize) == imageSize;
+    // commit() would rename a file whose buffered tail failed to reach the disk.
     ok = ok && file.flush();
-    file.close();
-    return ok && file.error() == QFileDevice::NoError;
+    if (!ok) {
+        lastSaveError_ = FileErrorText(file);
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        lastSaveError_ = FileErrorText(file);
+        return false;
+    }
+    lastSaveError_.clear();
+    return true;
 }
 
 void cDIBSection::RandomiseBits(bool bGray, Random* random) {

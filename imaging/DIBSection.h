@@ -50,8 +50,11 @@ public:
     // 40-byte header and the zero palette entry, then the buffer. Throws
     // AppError 17 (source "<program>.cDIBSection", the system's message)
     // when the file cannot be created; false when a write fails or the
-    // section is empty. An existing file is replaced.
+    // section is empty. An existing file is replaced only by a complete one
+    // (temporary file + rename); after a failed write LastSaveError() tells
+    // the system's reason.
     bool SavePicture(const QString& sFileName) const;
+    const QString& LastSaveError() const { return lastSaveError_; }
 
     int BytesPerScanLine() const; // from the header's width
     int Width() const { return width_; }
@@ -80,4 +83,5 @@ private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint8_t> bits_;
+    mutable QString lastSaveError_;
 };

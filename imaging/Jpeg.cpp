@@ -1,6 +1,7 @@
 #include "imaging/Jpeg.h"
 
 #include "platform/AppError.h"
+#include "platform/SafeWrite.h"
 
 #include <QSaveFile>
 #include <turbojpeg.h>
@@ -40,7 +41,7 @@ struct Encoder {
 
 } // namespace
 
-void SaveJpeg(const QImage& picture, const QString& fileName, int quality) {
+void SaveJpeg(const QImage& picture, const QString& fileName, int quality, QString* reason) {
     if (picture.isNull() || picture.width() < 1 || picture.height() < 1 || quality < 0 || quality > 100)
         fail(InvalidArgument);
 
@@ -67,12 +68,21 @@ void SaveJpeg(const QImage& picture, const QString& fileName, int quality) {
         fail(EncodeFailed);
 
     QSaveFile file(fileName);
+    auto failFile = [&](int status) {
+        if (reason)
+            *reason = FileErrorText(file);
+        fail(status);
+    };
     if (!file.open(QIODevice::WriteOnly))
-        fail(CreateFailed);
-    if (file.write(reinterpret_cast<const char*>(enc.out), qint64(enc.size)) != qint64(enc.size)) {
+        failFile(CreateFailed);
+    // flush() before commit(): commit() would rename a file whose buffered
+    // tail failed to reach the disk.
+    if (file.write(reinterpret_cast<const char*>(enc.out), qint64(enc.size)) != qint64(enc.size) || !file.flush()) {
+        if (reason)
+            *reason = FileErrorText(file);
         file.cancelWriting();
         fail(WriteFailed);
     }
     if (!file.commit())
-        fail(file.error() == QFileDevice::WriteError ? WriteFailed : ReplaceFailed);
+        failFile(file.error() == QFileDevice::WriteError ? WriteFailed : ReplaceFailed);
 }

@@ -7,5 +7,6 @@
 // The file is written beside the target under a temporary name and renamed
 // over it only when complete, so a failure leaves any previous file whole.
 // Throws AppError(5, "Cannot save the image. GDI+ Error:" + status) on failure;
-// the status numbers are listed in Jpeg.cpp.
-void SaveJpeg(const QImage& picture, const QString& fileName, int quality);
+// the status numbers are listed in Jpeg.cpp. When a file step fails and
+// `reason` is given, it receives the system's reason.
+void SaveJpeg(const QImage& picture, const QString& fileName, int quality, QString* reason = nullptr);

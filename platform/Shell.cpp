@@ -3,6 +3,7 @@
 #include "platform/Shell.h"
 
 #include "platform/Dialogs.h"
+#include "platform/SafeWrite.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -53,6 +54,13 @@ bool copyContents(const QString& source, const QString& target, QString* error) 
             out.cancelWriting();
             return false;
         }
+    }
+    // flush() before commit(): commit() would rename a file whose buffered
+    // tail failed to reach the disk.
+    if (!out.flush()) {
+        *error = FileErrorText(out);
+        out.cancelWriting();
+        return false;
     }
     if (!out.commit()) {
         *error = out.errorString();

@@ -13,13 +13,14 @@ namespace ShapeSave {
 
 QString nameProblem(const QString& name) {
     static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
-    bool bad = name.trimmed().isEmpty() || name.contains(QStringLiteral(".."));
+    // A leading "." would make a hidden file the picture list never shows.
+    bool bad = name.trimmed().isEmpty() || name.contains(QStringLiteral("..")) || name.startsWith(QLatin1Char('.'));
     for (const QChar c : name)
         bad = bad || forbidden.contains(c) || c.unicode() < 32;
     if (!bad)
         return {};
     return QStringLiteral("\"%1\" cannot be used as a picture name.\n"
-                          "Please enter a name that is not blank and contains neither \"..\" "
+                          "Please enter a name that is not blank, does not start with \".\" and contains neither \"..\" "
                           "nor any of these characters: \\ / : * ? \" < > |")
         .arg(name);
 }

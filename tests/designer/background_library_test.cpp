@@ -110,7 +110,7 @@ TEST(BackgroundLibrary, ReadBackOfEmptyOrMissingFolderGivesOnlyNone) {
     }
 }
 
-TEST(BackgroundLibrary, ReadBackListsUnreadableFilesWithBlankThumbnails) {
+TEST(BackgroundLibrary, UnreadableFilesAreMarkedBrokenAndSaySoWhenChosen) {
     Fixture f;
     f.app.write("backgrounds/shapes/broken.jpg", QByteArray::fromHex("FFD8FFE0") + QByteArray(2000, '\x55'));
     f.app.write("backgrounds/shapes/notes.txt", "not a picture\n");
@@ -120,17 +120,22 @@ TEST(BackgroundLibrary, ReadBackListsUnreadableFilesWithBlankThumbnails) {
 
     f.lib.ReadBack("shapes");
     EXPECT_EQ(f.items(), (QStringList{"None", "broken.jpg", "notes.txt", "ok.jpg"}));
-    for (const char* key : {"Background 1", "Background 2", "Background 3"})
-        EXPECT_EQ(f.lib.thumbnails().value(key).pixel(10, 10), qRgb(255, 255, 255)) << key;
+    EXPECT_EQ(f.lib.thumbnails().value("Background 1").pixel(10, 10), qRgb(255, 255, 255));
+    for (const char* key : {"Background 2", "Background 3"})
+        EXPECT_EQ(f.lib.thumbnails().value(key), BrokenPictureMark(QSize(32, 32))) << key;
     EXPECT_TRUE(near(f.lib.thumbnails().value("Background 4").pixel(10, 10), qRgb(0, 128, 0)));
 
     // Choosing an unreadable file keeps the previous working picture.
     f.backCat.setCurrentIndex(3);
     f.app.write(QLatin1String(AppFolder::Background), "previous");
     for (const char* name : {"broken.jpg", "notes.txt"}) {
+        f.dialogs.shown.clear();
         f.backImage.setCurrentIndex(f.backImage.findText(name));
         f.lib.SelectAndFit();
         EXPECT_EQ(f.app.read(QLatin1String(AppFolder::Background)), QByteArray("previous")) << name;
+        ASSERT_EQ(f.dialogs.messages().size(), 1) << name;
+        EXPECT_TRUE(f.dialogs.messages()[0].contains(QLatin1String(name)));
+        EXPECT_EQ(f.dialogs.shown[0].title, "Wisplet Dorizized");
     }
 }
 
@@ -326,11 +331,26 @@ TEST(BackgroundLibrary, BadOrHugeSizesKeepThePreviousFile) {
     EXPECT_EQ(f.written().size(), QSize(16384, 1));
 }
 
-TEST(BackgroundLibrary, FitFailureIsSwallowed) {
+TEST(BackgroundLibrary, FitFailureIsToldOnceUntilAWriteSucceeds) {
     Fixture f;
-    QDir(f.app.file("samples/Wisplet_Files")).removeRecursively();
+    const QString folder = f.app.file("samples/Wisplet_Files");
+    QDir(folder).removeRecursively();
+    QFile blocker(folder); // a file where the folder should be: no write can succeed
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
     EXPECT_FALSE(f.lib.FitBackground());
-    EXPECT_TRUE(f.dialogs.shown.empty());
+    EXPECT_FALSE(f.lib.FitBackground()); // a spinner step more: no second message
+    ASSERT_EQ(f.dialogs.messages(), QStringList{"Cannot write MyBackground.jpg: Not a directory"});
+    EXPECT_EQ(f.dialogs.shown[0].title, "Wisplet Dorizized");
+    QFile::remove(folder);
+    QDir().mkpath(folder);
+    EXPECT_TRUE(f.lib.FitBackground());
+    QFile::remove(f.background());
+    QDir(folder).removeRecursively();
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(f.lib.FitBackground());
+    EXPECT_EQ(f.dialogs.messages().size(), 2); // told again after the success
 }
 
 TEST(BackgroundLibrary, ImportAndViewAllNeedACategory) {
@@ -366,8 +386,7 @@ TEST(BackgroundLibrary, ImportCopiesIntoCategoryAndAsksBeforeReplacing) {
         const QString source = outside.filePath("sky.gif");
         QFile src(source);
         ASSERT_TRUE(src.open(QIODevice::WriteOnly));
-        const QByteArray gif = bytes(RedBlueGif, sizeof RedBlueGif);
-        src.write(gif);
+        src.write(bytes(RedBlueGif, sizeof RedBlueGif));
         src.close();
         if (c.existing)
             f.app.write("backgrounds/borders/sky.gif", "OLD");
@@ -382,9 +401,38 @@ TEST(BackgroundLibrary, ImportCopiesIntoCategoryAndAsksBeforeReplacing) {
         f.lib.Import();
         ASSERT_FALSE(f.dialogs.shown.empty());
         EXPECT_EQ(f.dialogs.shown[0].kind, "openFile");
-        EXPECT_EQ(f.app.read("backgrounds/borders/sky.gif"), c.expectedTarget == "NEW" ? gif : c.expectedTarget);
+        EXPECT_EQ(f.app.read("backgrounds/borders/sky.gif"),
+                  c.expectedTarget == "NEW" ? bytes(RedBlueGif, sizeof RedBlueGif) : c.expectedTarget);
         EXPECT_EQ(f.dialogs.messages().contains("Your Image has been imported Successfully"), c.success);
         EXPECT_EQ(f.items(), listed); // the list is rebuilt only when the category list is left
+    }
+}
+
+TEST(BackgroundLibrary, ImportRefusesWhatIsNoPictureOrHasAnUnusableName) {
+    QTemporaryDir outside;
+    auto make = [&](const char* name, const QByteArray& content) {
+        QFile f(outside.filePath(QLatin1String(name)));
+        f.open(QIODevice::WriteOnly);
+        f.write(content);
+        return f.fileName();
+    };
+    const QByteArray gif = bytes(RedBlueGif, sizeof RedBlueGif);
+    struct Case { QString path; const char* message; } cases[] = {
+        {make("empty.gif", {}), "\"empty.gif\" is empty"},
+        {make("letter.jpg", "Dear user,"), "\"letter.jpg\" is not a picture"},
+        {make("half.gif", gif.left(20)), "\"half.gif\" is damaged or incomplete"},
+        {make("a\\b.gif", gif), "cannot be used as a picture name"},
+        {make(".sky.gif", gif), "cannot be used as a picture name"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        Fixture f;
+        f.backCat.setCurrentIndex(2);
+        f.dialogs.openFileAnswers.push_back(c.path);
+        f.lib.Import();
+        ASSERT_EQ(f.dialogs.messages().size(), 1);
+        EXPECT_TRUE(f.dialogs.messages()[0].contains(QLatin1String(c.message))) << f.dialogs.messages()[0].toStdString();
+        EXPECT_TRUE(QDir(f.app.file("backgrounds/borders")).isEmpty());
     }
 }
 

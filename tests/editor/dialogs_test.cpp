@@ -19,8 +19,12 @@ template <class T> T* child(QWidget* w, const char* name) {
 }
 void press(QWidget* w, const char* button) { QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton); }
 
-QString picture(const TempAppFolder& app, const QString& name) {
-    app.write("pictures/" + name, "picture bytes");
+// 1 x 1 GIF: what every "picture" here holds, whatever its name says.
+const QByteArray PictureBytes = QByteArray::fromHex("47494638396101000100f00000ff000000000021f90400000000002c00000000"
+                                                    "010001000002024401003b");
+
+QString picture(const TempAppFolder& app, const QString& name, const QByteArray& bytes = PictureBytes) {
+    app.write("pictures/" + name, bytes);
     return app.file("pictures/" + name);
 }
 } // namespace
@@ -78,7 +82,7 @@ TEST(ImageDialog, BrowseCopiesNumberedPicturesAndTellsFailures) {
     press(&d, "Browse");
     EXPECT_EQ(f.dialogs.shown.back().text, ImageDialog::Filter);
     EXPECT_EQ(src->text(), "Wisplet_Files\\MyImage1.jpg");
-    EXPECT_EQ(f.app.read("samples/Wisplet_Files/MyImage1.jpg"), "picture bytes");
+    EXPECT_EQ(f.app.read("samples/Wisplet_Files/MyImage1.jpg"), PictureBytes);
 
     f.dialogs.openFileAnswers = {std::nullopt}; // cancelled: nothing changes
     press(&d, "Browse");
@@ -89,10 +93,16 @@ TEST(ImageDialog, BrowseCopiesNumberedPicturesAndTellsFailures) {
     EXPECT_EQ(f.dialogs.messages().size(), 1);
     EXPECT_EQ(src->text(), "Wisplet_Files\\MyImage1.jpg");
 
+    f.dialogs.openFileAnswers = {picture(f.app, "empty.gif", {})}; // checked before any copy
+    press(&d, "Browse");
+    ASSERT_EQ(f.dialogs.messages().size(), 2);
+    EXPECT_EQ(f.dialogs.messages().back(), "\"empty.gif\" is empty, not a picture.");
+    EXPECT_EQ(AppContext::instance().ImageCount, 1);
+
     f.shell.failCopies = true;
     f.dialogs.openFileAnswers = {picture(f.app, "b.gif")};
     press(&d, "Browse");
-    EXPECT_EQ(f.dialogs.messages().size(), 2);
+    EXPECT_EQ(f.dialogs.messages().size(), 3);
     EXPECT_EQ(src->text(), "Wisplet_Files\\MyImage1.jpg");
     EXPECT_EQ(AppContext::instance().ImageCount, 2);
 }

@@ -47,6 +47,14 @@ QByteArray Bmp(const QImage& img) {
     return bytes;
 }
 
+QByteArray Jpeg(const QImage& img) {
+    QByteArray bytes;
+    QBuffer buf(&bytes);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "JPG", 100);
+    return bytes;
+}
+
 struct BrightnessWindowTest : ::testing::Test {
     TempAppFolder app;
     FakeDialogs dialogs;
@@ -104,6 +112,34 @@ TEST_F(BrightnessWindowTest, NothingSelectedShowsTheMessageAndNoSaveButton) {
         EXPECT_TRUE(child<QPushButton>(w, "Save")->isHidden());
         child<QScrollBar>(w, "hscBrightness")->setValue(400); // harmless
     }
+}
+
+TEST_F(BrightnessWindowTest, AnUnreadablePictureSaysWhyAndOffersNoSave) {
+    const struct { const char* file; QByteArray bytes; const char* message; } cases[] = {
+        {"cut.jpg", Jpeg(picture).left(700), "The picture \"cut.jpg\" is damaged or incomplete."},
+        {"notes.jpg", "some text", "\"notes.jpg\" is not a picture this program can read."},
+    };
+    for (const auto& c : cases) {
+        app.write(QStringLiteral("backgrounds/personal/") + c.file, c.bytes);
+        host.file = c.file;
+        FakeDialogs d;
+        frmBrightnessAndContrast w(host);
+        EXPECT_FALSE(w.loaded());
+        EXPECT_EQ(d.messages(), QStringList{c.message});
+        EXPECT_TRUE(child<QPushButton>(w, "Save")->isHidden());
+    }
+}
+
+TEST_F(BrightnessWindowTest, AFailedSaveIsToldAndTheWindowStaysOpen) {
+    QDir(app.file("samples/Wisplet_Files")).removeRecursively();
+    app.write("samples/Wisplet_Files", "a file where the folder belongs");
+    frmBrightnessAndContrast w(host);
+    bool accepted = false;
+    QObject::connect(&w, &QDialog::accepted, [&] { accepted = true; });
+    w.Save_Click();
+    EXPECT_FALSE(accepted);
+    EXPECT_EQ(dialogs.messages(), QStringList{"Cannot write MyBackground.jpg: Not a directory"});
+    EXPECT_EQ(dialogs.shown.at(0).title, AppTitle);
 }
 
 TEST_F(BrightnessWindowTest, EveryMovementUpdatesTheResult) {

@@ -5,9 +5,12 @@
 #include "platform/Surface.h"
 #include "tests/support/TempAppFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -127,6 +130,28 @@ TEST(DIBSection, SaveIntoMissingFolderRaisesError17AndWritesNothing) {
     EXPECT_FALSE(QFile::exists(name));
     cDIBSection empty;
     EXPECT_FALSE(empty.SavePicture(app.file("empty.bmp")));
+}
+
+TEST(DIBSection, AWriteThatRunsOutOfRoomKeepsTheOldFileAndTellsWhy) {
+    TempAppFolder app;
+    const QString name = app.file("out/old.bmp");
+    app.write("out/old.bmp", "old picture");
+    cDIBSection d;
+    d.CreateFromPicture(Pattern(30, 30)); // 2758 bytes
+    // Files of this process may not grow past 1 KB: the write fails as on a full disk.
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto previousHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = d.SavePicture(name);
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(app.read("out/old.bmp"), "old picture");
+    EXPECT_EQ(d.LastSaveError(), "File too large");
+    EXPECT_EQ(QDir(app.file("out")).entryList(QDir::Files), QStringList{"old.bmp"}); // no temporary file left
 }
 
 TEST(DIBSection, PaintAndLoadCopyRectanglesWithoutStretching) {

@@ -58,6 +58,17 @@ QByteArray bmpHeader(int w, int h) {
     return b;
 }
 
+// A GIF whose screen and only picture claim the given size, with one pixel of data.
+QByteArray gifHeader(int w, int h) {
+    QByteArray g("GIF89a");
+    auto put16 = [&](int v) { g += char(v & 255), g += char(v >> 8); };
+    put16(w), put16(h);
+    g += QByteArray("\0\0\0\x2c", 4);
+    put16(0), put16(0), put16(w), put16(h);
+    g += QByteArray("\0\x02\x02\x44\x01\0\x3b", 7);
+    return g;
+}
+
 qint64 kib(const char* field) {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly))
@@ -114,7 +125,8 @@ TEST(PictureLoader, HostileFilesEndInAMessageOrAReducedPicture) {
         {"header only", write("head.jpg", ordinary.left(200)), QSize(), QSize(), "is damaged or incomplete"},
         {"empty", write("empty.gif", {}), QSize(), QSize(), "is empty"},
         {"text", write("notes.jpg", "just some text\n"), QSize(), QSize(), "is not a picture"},
-        {"bitmap bomb", write("wide.bmp", bmpHeader(30000, 30000)), QSize(32, 32), QSize(), "30000 x 30000 pixels"},
+        {"GIF bomb", write("wide.gif", gifHeader(30000, 30000)), QSize(32, 32), QSize(), "30000 x 30000 pixels"},
+        {"bitmap bomb", write("wide.bmp", bmpHeader(30000, 30000)), QSize(32, 32), QSize(), "is not a picture"},
         {"bitmap without pixels", write("hollow.bmp", bmpHeader(64, 64)), QSize(), QSize(),
          "is damaged or incomplete"},
         {"missing", dir.filePath("gone.png"), QSize(), QSize(), "No such file"},

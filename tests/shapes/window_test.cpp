@@ -182,7 +182,7 @@ TEST_F(ShapesWindow, EmptyNameSavesNothingSilently) {
 
 TEST_F(ShapesWindow, UnsafeNamesAreRefused) {
     DrawBorder w(host);
-    for (const char* name : {"../evil", "..", "a/b", "a\\b", "   ", "x..y", "c:pic", "what?", "tab\tname"}) {
+    for (const char* name : {"../evil", "..", "a/b", "a\\b", "   ", "x..y", "c:pic", "what?", "tab\tname", ".hidden"}) {
         dlg.shown.clear();
         dlg.inputAnswers = {QString::fromLatin1(name)};
         QTest::mouseClick(child<QToolButton>(w, "cmdSaveGif"), Qt::LeftButton);
