@@ -5,8 +5,8 @@
 #include "designer/ImportPicture.h"
 #include "imaging/Jpeg.h"
 #include "imaging/JpegLoad.h"
-#include "platform/AppError.h"
 #include "imaging/PictureFile.h"
+#include "platform/AppError.h"
 #include "platform/AppFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/FailureNotice.h"
@@ -212,18 +212,6 @@ void BackgroundLibrary::ImportBackground() {
             dialogs().openFile(dialogParent_, QStringLiteral("Open"), PictureFile::openFilter());
         if (!chosen || chosen->isEmpty() || FileNamePart(*chosen).isEmpty())
             return;
-        const QString name = QFileInfo(*chosen).fileName();
-        if (name.isEmpty())
-            return;
-        if (const QString problem = ShapeSave::nameProblem(name); !problem.isEmpty()) {
-            dialogs().message(dialogParent_, problem, AppTitle, MsgIcon::Warning);
-            return;
-        }
-        // Only pictures this program can show go into the library.
-        if (const PictureLoad check = loadPicture(*chosen, QSize(ThumbSize, ThumbSize)); !check.ok()) {
-            dialogs().message(dialogParent_, check.error, AppTitle, MsgIcon::Warning);
-            return;
-        }
         ImportPicture(dialogParent_, *chosen, AppFolder::categoryFolder(categoryText()));
     } catch (...) {
         // Any failure ends the import silently.

@@ -87,10 +87,9 @@ public:
     // Import with the category check: "Please select a category" on index 0.
     void Import();
     // Ask for a picture file and bring it into the category folder
-    // (ImportPicture: JPEG and GIF copied, other formats converted to JPEG).
-    // Names the picture list could not show (see ShapeSave::nameProblem) and
-    // files that are not readable pictures are refused with a message. The
-    // picture list is not rebuilt.
+    // (ImportPicture: JPEG and GIF copied, other formats converted to JPEG;
+    // unusable names and files that are not readable pictures refused with
+    // a message). The picture list is not rebuilt.
     void ImportBackground();
 
     // Open-folder with the category check: "Please select a category" on index 0.

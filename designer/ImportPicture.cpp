@@ -3,8 +3,10 @@
 #include "designer/ShellCopy.h"
 #include "imaging/Jpeg.h"
 #include "imaging/PictureFile.h"
+#include "imaging/PictureLoader.h"
 #include "platform/AppError.h"
 #include "platform/Dialogs.h"
+#include "shapes/ShapeSave.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,12 +29,19 @@ QString ImportedName(const QString& source, bool keptAsIs) {
 }
 
 CopyResult ImportPicture(QWidget* parent, const QString& source, const QString& folder) {
-    QString error;
-    const std::optional<PictureFile::Header> header = PictureFile::probe(source, &error);
-    if (!header) {
-        dialogs().message(parent, error, AppTitle, MsgIcon::Warning);
+    // Only pictures this program can show, under names the list can show.
+    if (const QString problem = ShapeSave::nameProblem(QFileInfo(source).fileName()); !problem.isEmpty()) {
+        dialogs().message(parent, problem, AppTitle, MsgIcon::Warning);
         return CopyResult::Failed;
     }
+    if (const PictureLoad check = loadPicture(source, QSize(32, 32)); !check.ok()) {
+        dialogs().message(parent, check.error, AppTitle, MsgIcon::Warning);
+        return CopyResult::Failed;
+    }
+    QString error;
+    const std::optional<PictureFile::Header> header = PictureFile::probe(source, &error);
+    if (!header)
+        return failed(parent, source, error);
     const bool asIs = PictureFile::keptAsIs(header->format);
     const QString target = QDir(folder).filePath(ImportedName(source, asIs));
     if (asIs)

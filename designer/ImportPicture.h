@@ -5,7 +5,8 @@
 // library's JPEG: quality 100, transparent parts laid on white, named after
 // the picture's base name ("logo.png" -> "logo.jpg"), with the same question
 // before an existing picture is replaced. A file that is not a readable
-// picture is refused with a message. After an import the user sees "Your
+// picture (the picture loader's check) or whose name the list could not show
+// (ShapeSave::nameProblem) is refused with a message. After an import the user sees "Your
 // Image has been imported Successfully". Messages go through dialogs().
 #include "platform/Shell.h"
 

@@ -3,6 +3,7 @@
 #include "imaging/Rounding.h"
 #include "platform/AppContext.h"
 #include "platform/AppError.h"
+#include "platform/SafeWrite.h"
 #include "platform/Surface.h"
 
 #include <QCoreApplication>
@@ -161,12 +162,12 @@ bool cDIBSection::SavePicture(const QString& sFileName) const {
     // commit() would rename a file whose buffered tail failed to reach the disk.
     ok = ok && file.flush();
     if (!ok) {
-        lastSaveError_ = file.errorString();
+        lastSaveError_ = FileErrorText(file);
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        lastSaveError_ = file.errorString();
+        lastSaveError_ = FileErrorText(file);
         return false;
     }
     lastSaveError_.clear();

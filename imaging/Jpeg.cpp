@@ -1,6 +1,7 @@
 #include "imaging/Jpeg.h"
 
 #include "platform/AppError.h"
+#include "platform/SafeWrite.h"
 
 #include <QSaveFile>
 #include <turbojpeg.h>
@@ -69,7 +70,7 @@ void SaveJpeg(const QImage& picture, const QString& fileName, int quality, QStri
     QSaveFile file(fileName);
     auto failFile = [&](int status) {
         if (reason)
-            *reason = file.errorString();
+            *reason = FileErrorText(file);
         fail(status);
     };
     if (!file.open(QIODevice::WriteOnly))
@@ -78,7 +79,7 @@ void SaveJpeg(const QImage& picture, const QString& fileName, int quality, QStri
     // tail failed to reach the disk.
     if (file.write(reinterpret_cast<const char*>(enc.out), qint64(enc.size)) != qint64(enc.size) || !file.flush()) {
         if (reason)
-            *reason = file.errorString();
+            *reason = FileErrorText(file);
         file.cancelWriting();
         fail(WriteFailed);
     }

@@ -27,12 +27,16 @@ int boxSide(const QString& text) {
     return std::max(1, Rounding::halfEven(v));
 }
 
-void resetForNew(PaintEnv& env) {
+void resetForNew(PaintEnv& env, bool keepPicture) {
     env.ZoomImage(0, 0, true);
     Surface& canvas = env.canvas();
-    env.picZoom().resize(canvas.width(), canvas.height());
-    env.picZoom().clear();
-    canvas.clear();
+    if (keepPicture) {
+        env.picZoom().image() = canvas.image(); // shared: no pixels are copied
+    } else {
+        env.picZoom().resize(canvas.width(), canvas.height());
+        env.picZoom().clear();
+        canvas.clear();
+    }
     PaintState& s = env.state();
     s.changed = false;
     s.polygonUnderWay = false;

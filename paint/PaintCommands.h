@@ -16,8 +16,9 @@ int boxSide(const QString& text);
 // The reset part of New: back to 100 %, a blank canvas of the same size, the
 // changed flag off, no polygon, curve handles and selection hidden, the
 // history holding only the blank canvas, Undo, Redo, Cut, Copy, Delete and
-// Crop disabled.
-void resetForNew(PaintEnv& env);
+// Crop disabled. With keepPicture (opening a picture already put on the
+// canvas) the canvas is not cleared and the zoom reference shares it.
+void resetForNew(PaintEnv& env, bool keepPicture = false);
 
 // One geometric effect on the canvas (mode 2 scales both sides by factor,
 // mode 3 rotates clockwise by angle degrees). A scale whose result would

@@ -35,7 +35,6 @@ void frmPaint::Open() {
 }
 
 bool frmPaint::openPicture(const QString& path) {
-    ZoomImage(0, 0, true);
     std::optional<PictureOpen::Opened> opened =
         PictureOpen::prepare(this, path, state_.fillColor, PaintLayout::MaxCanvasSide);
     if (!opened)
@@ -43,12 +42,11 @@ bool frmPaint::openPicture(const QString& path) {
     bool saved = false;
     if (!askToSave(&saved))
         return false;
-    PaintCommands::resetForNew(*this); // as New: back to 100 %, no selection, no pending figure
+    ZoomImage(0, 0, true); // a zoomed view shows its reference again: before the picture goes in
     canvas_.image() = std::move(opened->picture);
-    picZoom().resize(canvas_.width(), canvas_.height());
-    picPaint_->syncToSurface();
-    canvas_.refresh();
-    ResetImageBuffer(); // the opened picture is the history's first step
+    // As New (no selection, no pending figure, the history holding only the
+    // canvas), keeping the picture: the history starts with it.
+    PaintCommands::resetForNew(*this, true);
     state_.changed = false;
     pictureName_ = opened->fileName;
     proposedName_ = opened->baseName;

@@ -3,19 +3,30 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+
+QString FileErrorText(const QFileDevice& file) {
+    const int saved = errno;
+    const QString qt = file.errorString();
+    if (!qt.isEmpty() && qt != QLatin1String("Unknown error"))
+        return qt;
+    return saved != 0 ? QString::fromLocal8Bit(std::strerror(saved)) : qt;
+}
+
 QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return FileErrorText(file);
     // flush() before commit(): commit() would rename a file whose buffered
     // tail failed to reach the disk.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
+        const QString reason = FileErrorText(file);
         file.cancelWriting();
         return reason;
     }
     if (!file.commit())
-        return file.errorString();
+        return FileErrorText(file);
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Shell.h"
 
 #include "platform/Dialogs.h"
+#include "platform/SafeWrite.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -57,7 +58,7 @@ bool copyContents(const QString& source, const QString& target, QString* error) 
     // flush() before commit(): commit() would rename a file whose buffered
     // tail failed to reach the disk.
     if (!out.flush()) {
-        *error = out.errorString();
+        *error = FileErrorText(out);
         out.cancelWriting();
         return false;
     }

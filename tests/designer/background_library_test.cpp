@@ -386,8 +386,7 @@ TEST(BackgroundLibrary, ImportCopiesIntoCategoryAndAsksBeforeReplacing) {
         const QString source = outside.filePath("sky.gif");
         QFile src(source);
         ASSERT_TRUE(src.open(QIODevice::WriteOnly));
-        const QByteArray gif = bytes(RedBlueGif, sizeof RedBlueGif);
-        src.write(gif);
+        src.write(bytes(RedBlueGif, sizeof RedBlueGif));
         src.close();
         if (c.existing)
             f.app.write("backgrounds/borders/sky.gif", "OLD");
@@ -402,7 +401,8 @@ TEST(BackgroundLibrary, ImportCopiesIntoCategoryAndAsksBeforeReplacing) {
         f.lib.Import();
         ASSERT_FALSE(f.dialogs.shown.empty());
         EXPECT_EQ(f.dialogs.shown[0].kind, "openFile");
-        EXPECT_EQ(f.app.read("backgrounds/borders/sky.gif"), c.expectedTarget == "NEW" ? gif : c.expectedTarget);
+        EXPECT_EQ(f.app.read("backgrounds/borders/sky.gif"),
+                  c.expectedTarget == "NEW" ? bytes(RedBlueGif, sizeof RedBlueGif) : c.expectedTarget);
         EXPECT_EQ(f.dialogs.messages().contains("Your Image has been imported Successfully"), c.success);
         EXPECT_EQ(f.items(), listed); // the list is rebuilt only when the category list is left
     }
