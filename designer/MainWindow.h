@@ -24,6 +24,7 @@ class QComboBox;
 class QDialog;
 class QLineEdit;
 class QPlainTextEdit;
+class QTextDocument;
 class QWebEngineView;
 class UpDown;
 
@@ -98,6 +99,8 @@ private:
     bool writePreviewNow();
     void notePreviewWrite(const QString& reason);
     void reloadPreviews();
+    // The content box's text, read out of the box only after it changed.
+    QString contentText() const;
 
     QPointer<QWidget> splash_;
     QTimer* timer1_ = nullptr;
@@ -126,4 +129,7 @@ private:
     QMenu* recentMenu_ = nullptr;
     PreviewWriter* previewWriter_ = nullptr;
     FailureNotice previewFailure_;
+    mutable QString contentCache_;
+    mutable bool contentChanged_ = true;
+    mutable QPointer<QTextDocument> contentWatched_;
 };
