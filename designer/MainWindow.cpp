@@ -121,7 +121,7 @@ WispletSettings General::settings() const {
     s.waiting = box("WispletWaiting")->text();
     s.contentEntrance = contentEntrance_->currentIndex();
     s.duration = box("ContentEntranceDur")->text();
-    s.contentHtml = content_->toPlainText();
+    s.contentHtml = contentText();
     s.backCategory = backCat_->currentIndex();
     s.backImage = backImage_->currentIndex() >= 0 ? backImage_->currentText() : QString();
     s.autoPreview = autoPreview_;

@@ -26,6 +26,7 @@ class QComboBox;
 class QDialog;
 class QLineEdit;
 class QPlainTextEdit;
+class QTextDocument;
 class QWebEngineView;
 class UpDown;
 
@@ -114,6 +115,8 @@ private:
     bool writePreviewNow();
     void notePreviewWrite(const QString& reason);
     void reloadPreviews();
+    // The content box's text, read out of the box only after it changed.
+    QString contentText() const;
 
     QPointer<QWidget> splash_;
     QTimer* timer1_ = nullptr;
@@ -146,4 +149,7 @@ private:
     PreviewWriter* previewWriter_ = nullptr;
     FailureNotice previewFailure_;
     bool reloadWhenWritten_ = false; // a Refresh waits for a background write
+    mutable QString contentCache_;
+    mutable bool contentChanged_ = true;
+    mutable QPointer<QTextDocument> contentWatched_;
 };

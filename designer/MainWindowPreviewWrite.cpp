@@ -10,6 +10,8 @@
 #include "platform/AppFolder.h"
 #include "platform/SafeWrite.h"
 
+#include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QWebEngineView>
 #include <utility>
 
@@ -41,4 +43,22 @@ void General::reloadPreviews() {
     if (enlarged_)
         enlarged_->reload();
     emit previewReloaded();
+}
+
+QString General::contentText() const {
+    // Reading megabytes out of the box takes long enough to stall the window
+    // at every refresh; an unchanged content is taken from the last reading.
+    // The document's own signal is watched: it also fires while the box's
+    // signals are blocked.
+    QTextDocument* document = content_->document();
+    if (document != contentWatched_) {
+        connect(document, &QTextDocument::contentsChanged, this, [this] { contentChanged_ = true; });
+        contentWatched_ = document;
+        contentChanged_ = true;
+    }
+    if (contentChanged_) {
+        contentCache_ = content_->toPlainText();
+        contentChanged_ = false;
+    }
+    return contentCache_;
 }
