@@ -1,4 +1,5 @@
 #include "designer/CommandLine.h"
+#include "platform/SafeWrite.h"
 
 #include "designer/BackgroundFiles.h"
 #include "designer/DesignDocument.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstdio>
@@ -120,10 +120,10 @@ QString CommandLineVersion() { return QStringLiteral("wisplet-designer " WISPLET
 
 namespace {
 bool writeWhole(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const QString why = WriteFileAtomically(path, bytes);
+    if (why.isEmpty())
         return true;
-    *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), why);
     return false;
 }
 

@@ -1,4 +1,5 @@
 #include "designer/DesignDocument.h"
+#include "platform/SafeWrite.h"
 
 #include "designer/DesignArchive.h"
 #include "imaging/JpegLoad.h"
@@ -10,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
 
 namespace {
@@ -338,14 +338,11 @@ bool SaveDesignFile(const QString& path, const DesignDocument& design, QString* 
             *error = why;
         return false;
     }
-    QSaveFile file(path);
-    // Without this a folder we may not create files in would have the file
-    // rewritten in place, losing the old one on a failure.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // A temporary file renamed over the old one: a failure leaves it whole.
+    why = WriteFileAtomically(path, bytes);
+    if (!why.isEmpty()) {
         if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+            *error = why;
         return false;
     }
     return true;

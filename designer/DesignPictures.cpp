@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
+#include "platform/SafeWrite.h"
 
 namespace {
 QString workingFolder(const QString& appFolder) {
@@ -21,11 +21,11 @@ std::optional<QByteArray> readFile(const QString& path) {
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error) {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit())
+    const QString why = WriteFileAtomically(path, bytes);
+    if (why.isEmpty())
         return true;
     if (error)
-        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), f.errorString());
+        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), why);
     return false;
 }
 

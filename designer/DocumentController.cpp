@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
+#include "platform/SafeWrite.h"
 #include <QSettings>
 #include <QUndoCommand>
 
@@ -285,9 +285,8 @@ void DocumentController::writeRecovery() {
         return;
     }
     const QByteArray bytes = WriteDesign(CollectDesign(host_.read ? host_.read() : last_, AppFolder::path()));
-    QSaveFile file(recovery_);
-    if (!bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        file.commit();
+    if (!bytes.isEmpty())
+        WriteFileAtomically(recovery_, bytes); // a failed autosave keeps the previous recovery file
 }
 
 bool DocumentController::offerRecovery() {
