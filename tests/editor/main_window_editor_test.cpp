@@ -42,7 +42,7 @@ TEST(MainWindowEditor, BoldPictureAndTableReachTheContentBoxAndTheExport) {
                         [&](const QVariant&) { done = true; });
     ASSERT_TRUE(waitUntil([&] { return done; }));
 
-    f.app.write("pictures/photo.gif", "GIF89a");
+    f.app.write("pictures/photo.gif", QByteArray::fromBase64("R0lGODlhAQABAIAAAAAAAP///yH5BAEAAAAALAAAAAABAAEAAAIBRAA7")); // 1 x 1
     f.dialogs.openFileAnswers = {f.app.file("pictures/photo.gif")};
     onNextModal([](QDialog* d) {
         press(d, "Browse");
