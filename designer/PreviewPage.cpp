@@ -2,7 +2,6 @@
 
 #include "platform/SafeWrite.h"
 
-#include <QRegularExpression>
 
 QString ReplaceAll(const QString& text, const QString& find, const QString& replacement) {
     if (find.isEmpty())
@@ -35,18 +34,90 @@ QString ContentCleanup(const QString& html, const QString& appFolder) {
     return s;
 }
 
+namespace {
+// The content after the clean-up, read from `i` on: line breaks gone, a
+// backslash read as a slash, an apostrophe as the backslash that will escape it.
+class Cleaned {
+public:
+    explicit Cleaned(QStringView text) : t_(text) {}
+    // Whether the cleaned text from i on starts with `word` (ASCII letters
+    // in any case; the long s is an s, as in a case-blind match).
+    bool startsWith(qsizetype i, QLatin1StringView word) const {
+        for (const char w : word) {
+            while (i < t_.size() && (t_[i] == u'\r' || t_[i] == u'\n'))
+                ++i;
+            if (i >= t_.size())
+                return false;
+            char16_t c = t_[i++].unicode();
+            if (c == u'\\')
+                c = u'/';
+            else if (c == u'\'')
+                c = u'\\';
+            else if (c == 0x17F)
+                c = u's';
+            else if (c >= u'A' && c <= u'Z')
+                c = char16_t(c - u'A' + u'a');
+            if (c != char16_t(w))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    QStringView t_;
+};
+
+void AppendReference(QString& out, char32_t code) {
+    out += QStringLiteral("&#");
+    out += QString::number(quint32(code));
+    out += u';';
+}
+} // namespace
+
 QString ContentForPage(const QString& html, const QString& appFolder) {
-    QString s = ContentCleanup(html, appFolder);
-    // The page's HTML parser must never leave the script element early:
-    // "</script" would end it, and "<!--" followed by "<script" hides the real
-    // end tag. "<\/script" and "\x3C" are the same string to the script engine.
-    static const QRegularExpression scriptEnd(QStringLiteral("</(script)"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression scriptStart(QStringLiteral("<(!--|script)"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    s.replace(scriptEnd, QStringLiteral("<\\/\\1"));
-    s.replace(scriptStart, QStringLiteral("\\x3C\\1"));
-    return AsciiReferences(s);
+    // One pass over the text, giving what ContentCleanup, the script-safe
+    // replacements and AsciiReferences give one after another (megabytes of
+    // content are refreshed while the user types). The page's HTML parser
+    // must never leave the script element early: "</script" would end it,
+    // and "<!--" followed by "<script" hides the real end tag. "<\/script"
+    // and "\x3C" are the same string to the script engine.
+    const QString text =
+        appFolder.isEmpty() ? html : ReplaceAll(html, appFolder + QStringLiteral("/samples/"), QString());
+    const Cleaned cleaned(text);
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        switch (c.unicode()) {
+        case u'\r':
+        case u'\n': continue;
+        case u'\\': out += u'/'; continue;
+        case u'\'': out += QLatin1String("\\'"); continue;
+        case u'<':
+            if (cleaned.startsWith(i + 1, QLatin1StringView("/script"))) {
+                out += QLatin1String("<\\/");
+                // the slash (or the backslash read as one) is written here
+                while (text.at(++i) != u'/' && text.at(i) != u'\\') {
+                }
+            } else if (cleaned.startsWith(i + 1, QLatin1StringView("!--")) ||
+                       cleaned.startsWith(i + 1, QLatin1StringView("script"))) {
+                out += QLatin1String("\\x3C");
+            } else {
+                out += c;
+            }
+            continue;
+        default: break;
+        }
+        if (c.unicode() < 0x80) {
+            out += c;
+        } else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            AppendReference(out, QChar::surrogateToUcs4(c, text.at(i + 1)));
+            ++i;
+        } else {
+            AppendReference(out, c.unicode());
+        }
+    }
+    return out;
 }
 
 QString ContentForTemplate(const QString& html, const QString& appFolder) {

@@ -69,6 +69,9 @@ TEST(ContentForPage, ScriptOpenersEndsAndNonAsciiAreMadeSafe) {
         {"plain <b>text</b>", "plain <b>text</b>"},
         {"a <!-- <script>x</script> --> b", "a \\x3C!-- \\x3Cscript>x<\\/script> --> b"},
         {"<!--<SCRIPT <!- <scrip", "\\x3C!--\\x3CSCRIPT <!- <scrip"},
+        // what the clean-up joins or turns into a slash is escaped as well
+        {"<\r\n/scr\nipt <\\script <!\n-- <\nscript", "<\\/script <\\/script \\x3C!-- \\x3Cscript"},
+        {QString::fromUtf8("<\xc5\xbf" "cript <'script"), "\\x3C&#383;cript <\\'script"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ContentForPage(c.in, App), c.out) << c.in.toStdString();
