@@ -90,6 +90,7 @@ private:
 // ---- The controller ------------------------------------------------------
 
 DocumentController::DocumentController(Host host, QObject* parent) : QObject(parent), host_(std::move(host)) {
+    recoveryWriter_.setMaxThreadCount(1);
     // The application folder is the user's own data folder once installed.
     recovery_ = AppFolder::file(QStringLiteral("recovery.wisplet"));
     autosave_.setSingleShot(true);
@@ -102,7 +103,11 @@ DocumentController::DocumentController(Host host, QObject* parent) : QObject(par
     }
 }
 
-DocumentController::~DocumentController() = default;
+DocumentController::~DocumentController() {
+    // The history tells its last clean state as it goes; by then the window
+    // that shows the title is half gone.
+    disconnect(&stack_, nullptr, this, nullptr);
+}
 
 void DocumentController::setRecoveryFile(const QString& path) {
     lock_.reset();
@@ -281,12 +286,15 @@ void DocumentController::writeRecovery() {
     if (!recoveryOwned_)
         return;
     if (!isModified()) {
+        recoveryWriter_.waitForDone();
         QFile::remove(recovery_);
         return;
     }
-    const QByteArray bytes = WriteDesign(CollectDesign(host_.read ? host_.read() : last_, AppFolder::path()));
-    if (!bytes.isEmpty())
-        WriteFileAtomically(recovery_, bytes); // a failed autosave keeps the previous recovery file
+    recoveryWriter_.start([settings = host_.read ? host_.read() : last_, folder = AppFolder::path(), file = recovery_] {
+        const QByteArray bytes = WriteDesign(CollectDesign(settings, folder));
+        if (!bytes.isEmpty())
+            WriteFileAtomically(file, bytes); // a failed autosave keeps the previous recovery file
+    });
 }
 
 bool DocumentController::offerRecovery() {
@@ -318,6 +326,7 @@ void DocumentController::startUp() {
 
 void DocumentController::cleanExit() {
     autosave_.stop();
+    recoveryWriter_.waitForDone();
     settleRecovery();
     if (recoveryOwned_)
         QFile::remove(recovery_);

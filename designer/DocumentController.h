@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUndoStack>
 #include <functional>
@@ -76,7 +77,10 @@ public:
     // the command line, if any (setOpenAtStart).
     void startUp();
     void setOpenAtStart(const QString& path) { openAtStart_ = path; }
+    // Writes the recovery file in the background (a design with megabytes of
+    // content takes a while to pack); waitForRecovery() waits for the write.
     void writeRecovery();
+    void waitForRecovery() { recoveryWriter_.waitForDone(); }
     // The program ends normally: the recovery file goes.
     void cleanExit();
 
@@ -107,4 +111,5 @@ private:
     std::unique_ptr<QLockFile> lock_;
     bool recoveryOwned_ = false;
     QString openAtStart_;
+    QThreadPool recoveryWriter_; // one thread: the writes land in order; destroyed first, it waits for them
 };

@@ -202,6 +202,7 @@ TEST(DocumentWindow, ACrashLeavesARecoveryFileThatTheNextStartOffers) {
     General& first = f.open();
     DocumentWindow::type(f.box("WispletWidth"), "77");
     first.document().writeRecovery(); // what the 30 s timer does
+    first.document().waitForRecovery();
     const QString recovery = first.document().recoveryFile();
     EXPECT_TRUE(QFile::exists(recovery));
     f.w.reset(); // gone without closing, as in a crash
