@@ -153,16 +153,18 @@ void ImageDialog::browse() {
             return;
         }
     }
+    bool told = false; // a failed copy is told by the copy itself, with the system's reason
     const PictureCopy copied = CopyPictureIn(*chosen, AppFolder::path(), AppContext::instance().ImageCount,
-                                             [this](const QString& source, const QString& destination) {
+                                             [this, &told](const QString& source, const QString& destination) {
                                                  QDir().mkpath(QFileInfo(destination).path());
                                                  QFile::remove(destination); // an old copy is replaced
-                                                 return shell().copyFile(this, source, destination) ==
-                                                        CopyResult::Copied;
+                                                 const CopyResult r = shell().copyFile(this, source, destination);
+                                                 told = r == CopyResult::Failed;
+                                                 return r == CopyResult::Copied;
                                              });
     if (copied.outcome == PictureOutcome::Copied)
         src_->setText(copied.source);
-    else
+    else if (!told)
         dialogs().message(this, PictureMessage(copied.outcome), AppTitle, MsgIcon::Warning);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/UpDown.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -99,10 +100,14 @@ TEST(ImageDialog, BrowseCopiesNumberedPicturesAndTellsFailures) {
     EXPECT_EQ(f.dialogs.messages().back(), "\"empty.gif\" is empty, not a picture.");
     EXPECT_EQ(AppContext::instance().ImageCount, 1);
 
-    f.shell.failCopies = true;
+    // A copy that fails is told once, by the copy, with its reason.
+    QDir(f.app.path() + "/samples/Wisplet_Files").removeRecursively();
+    f.app.write("samples/Wisplet_Files", "a file where the folder belongs");
     f.dialogs.openFileAnswers = {picture(f.app, "b.gif")};
     press(&d, "Browse");
-    EXPECT_EQ(f.dialogs.messages().size(), 3);
+    ASSERT_EQ(f.dialogs.messages().size(), 3);
+    EXPECT_TRUE(f.dialogs.messages().back().startsWith("Cannot copy b.gif: Cannot create the folder"))
+        << f.dialogs.messages().back().toStdString();
     EXPECT_EQ(src->text(), "Wisplet_Files\\MyImage1.jpg");
     EXPECT_EQ(AppContext::instance().ImageCount, 2);
 }
