@@ -133,14 +133,7 @@ void General::WritePreview() {
     guarded("preview", [this] { writePreviewNow(); });
 }
 
-void General::RefreshPreview() {
-    bool written = true;
-    guarded("preview", [&] { written = writePreviewNow(); });
-    if (written)
-        reloadPreviews();
-    else
-        reloadWhenWritten_ = true; // once the page is on disk
-}
+void General::RefreshPreview() { reloadWhenWritten(PendingReload::Refresh); }
 
 void General::ImportBackground() { guarded("import", [this] { library_->ImportBackground(); }); }
 void General::ReadBack(const QString& category) { guarded("list", [&] { library_->ReadBack(category); }); }

@@ -21,6 +21,7 @@ class Browser;
 class DocumentController;
 class QMenu;
 class PreviewWriter;
+class PlainTextMirror;
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -114,8 +115,12 @@ private:
     // MainWindowPreview.cpp: true when the page was written before returning.
     bool writePreviewNow();
     void notePreviewWrite(const QString& reason);
-    void reloadPreviews();
-    // The content box's text, read out of the box only after it changed.
+    // A reload that waits for the background write: a Refresh (replays from
+    // the start) outranks the live preview's (keeps the moment).
+    enum class PendingReload { None, Live, Refresh };
+    void reloadPreviews(bool refresh = true); // refresh: the pages start over (a Refresh)
+    void reloadWhenWritten(PendingReload kind);
+    // The content box's text, kept edit by edit rather than read whole.
     QString contentText() const;
 
     QPointer<QWidget> splash_;
@@ -148,8 +153,6 @@ private:
     PreviewTimeline* timeline_ = nullptr;
     PreviewWriter* previewWriter_ = nullptr;
     FailureNotice previewFailure_;
-    bool reloadWhenWritten_ = false; // a Refresh waits for a background write
-    mutable QString contentCache_;
-    mutable bool contentChanged_ = true;
-    mutable QPointer<QTextDocument> contentWatched_;
+    PendingReload reloadWhenWritten_ = PendingReload::None;
+    PlainTextMirror* contentMirror_ = nullptr; // the content box's text without reading it whole
 };

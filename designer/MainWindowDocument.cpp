@@ -180,7 +180,7 @@ void General::applyDesignState(const WispletSettings& s, bool fresh) {
         borderStyle_->setCurrentIndex(s.borderStyle);
         entrance_->setCurrentIndex(s.entrance);
         contentEntrance_->setCurrentIndex(s.contentEntrance);
-        if (content_->toPlainText() != s.contentHtml)
+        if (contentText() != s.contentHtml)
             content_->setPlainText(s.contentHtml);
         behaviour_ = s.behaviour;
 

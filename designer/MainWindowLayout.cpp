@@ -4,6 +4,7 @@
 #include "designer/BackgroundLibrary.h"
 #include "designer/HelpPages.h"
 #include "designer/MainWindow.h"
+#include "designer/PlainTextMirror.h"
 #include "platform/UpDown.h"
 #include "platform/AppFolder.h"
 
@@ -142,6 +143,8 @@ void General::buildControls() {
     content_->setGeometry(8, 18, 233, 100);
     content_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     content_->setTabChangesFocus(true);
+    contentMirror_ = new PlainTextMirror(this);
+    contentMirror_->watch(content_->document());
     button(contentFrame, "Refresh1", "Refresh", "refresh", QStyle::SP_BrowserReload, QRect(8, 123, 84, 24));
     button(contentFrame, "AdvencedEditorB", "Advanced Editor", "editor", QStyle::SP_FileDialogDetailedView,
            QRect(100, 123, 141, 24));

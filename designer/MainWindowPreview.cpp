@@ -124,6 +124,7 @@ QString pictureVersion() {
 void General::buildLivePreview() {
     live_ = new PreviewController([this] { return settings(); }, [this] { WritePreview(); }, pictureVersion,
                                   AppFolder::path(), this);
+    live_->setReloadWhenWritten([this] { reloadWhenWritten(PendingReload::Live); });
     new ViewSurface(browser_, live_, [this] {
         browser_->reload();
         ++reloads_;

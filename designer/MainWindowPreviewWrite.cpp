@@ -6,13 +6,14 @@
 
 #include "designer/EnlargedPreview.h"
 #include "designer/LoadingWindow.h" // complete type for BackgroundLibrary's QPointer
+#include "designer/PlainTextMirror.h"
 #include "designer/PreviewWriter.h"
 #include "platform/AppFolder.h"
 #include "platform/SafeWrite.h"
 
 #include <QPlainTextEdit>
-#include <QTextDocument>
 #include <QWebEngineView>
+#include <algorithm>
 #include <utility>
 
 bool General::writePreviewNow() {
@@ -20,8 +21,9 @@ bool General::writePreviewNow() {
         previewWriter_ = new PreviewWriter(this);
         connect(previewWriter_, &PreviewWriter::written, this, [this](const QString& reason) {
             notePreviewWrite(reason);
-            if (std::exchange(reloadWhenWritten_, false))
-                reloadPreviews();
+            const PendingReload pending = std::exchange(reloadWhenWritten_, PendingReload::None);
+            if (pending != PendingReload::None)
+                reloadPreviews(pending == PendingReload::Refresh);
         });
     }
     if (!previewWriter_->write(settings(), AppFolder::path()))
@@ -37,28 +39,29 @@ void General::notePreviewWrite(const QString& reason) {
         previewFailure_.failed(this, WriteFailureText(QStringLiteral("preview.html"), reason));
 }
 
-void General::reloadPreviews() {
+void General::reloadWhenWritten(PendingReload kind) {
+    bool written = true;
+    guarded("preview", [&] { written = writePreviewNow(); });
+    if (written)
+        reloadPreviews(kind == PendingReload::Refresh);
+    else // once the page is on disk
+        reloadWhenWritten_ = std::max(reloadWhenWritten_, kind);
+}
+
+void General::reloadPreviews(bool refresh) {
     browser_->reload();
     ++reloads_;
     if (enlarged_)
         enlarged_->reload();
-    emit previewReloaded();
+    if (refresh)
+        emit previewReloaded();
 }
 
 QString General::contentText() const {
-    // Reading megabytes out of the box takes long enough to stall the window
-    // at every refresh; an unchanged content is taken from the last reading.
-    // The document's own signal is watched: it also fires while the box's
-    // signals are blocked.
-    QTextDocument* document = content_->document();
-    if (document != contentWatched_) {
-        connect(document, &QTextDocument::contentsChanged, this, [this] { contentChanged_ = true; });
-        contentWatched_ = document;
-        contentChanged_ = true;
-    }
-    if (contentChanged_) {
-        contentCache_ = content_->toPlainText();
-        contentChanged_ = false;
-    }
-    return contentCache_;
+    // Reading megabytes out of the box at every refresh would stall the
+    // window; the mirror follows the box's document edit by edit (its own
+    // signal, which also fires while the box's signals are blocked).
+    if (contentMirror_->document() != content_->document())
+        contentMirror_->watch(content_->document());
+    return contentMirror_->text();
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 const char* const Phases[] = {"entrance", "waiting", "reveal"};
@@ -73,6 +74,17 @@ QString PreviewValues(const WispletSettings& s, const QString& appFolder, const 
     return QLatin1Char('[') + values.join(QLatin1Char(',')) + QLatin1Char(']');
 }
 
+namespace {
+// Seeks box 0 to the start of a phase ("entrance", "waiting", "reveal") and plays.
+QString ReplayCall(const char* phase) {
+    const QLatin1String p(phase);
+    const QString start = p == QLatin1String("waiting")  ? QStringLiteral("t.entrance")
+                          : p == QLatin1String("reveal") ? QStringLiteral("t.entrance+t.waiting")
+                                                         : QStringLiteral("0");
+    return QStringLiteral("var t=W.timeline(0);W.seek(0,") + start + QStringLiteral(");W.play(0)");
+}
+} // namespace
+
 QString PreviewControlScript(const QString& call) {
     return QStringLiteral("(function(){var W=window.WriteWisplet;if(!W||!W.count||!W.count())return false;") + call +
            QStringLiteral(";return W.timeline(0);})()");
@@ -80,13 +92,8 @@ QString PreviewControlScript(const QString& call) {
 
 QString PreviewUpdateScript(const QString& values, const char* replayFrom) {
     QString call = QStringLiteral("W.update(0,") + values + QLatin1Char(')');
-    if (replayFrom) {
-        const QString phase = QString::fromLatin1(replayFrom);
-        const QString start = phase == QLatin1String("waiting") ? QStringLiteral("t.entrance")
-                              : phase == QLatin1String("reveal") ? QStringLiteral("t.entrance+t.waiting")
-                                                                  : QStringLiteral("0");
-        call += QStringLiteral(";var t=W.timeline(0);W.seek(0,") + start + QStringLiteral(");W.play(0)");
-    }
+    if (replayFrom)
+        call += QLatin1Char(';') + ReplayCall(replayFrom);
     return PreviewControlScript(call);
 }
 
@@ -140,13 +147,20 @@ void PreviewController::changed(PreviewChange change) {
 void PreviewController::apply() {
     apply_.stop();
     content_.stop();
-    if (writePreview_)
-        writePreview_();
     const char* phase = replay_ >= 0 ? Phases[replay_] : nullptr;
     replay_ = -1;
     ++updates_;
-    send(PreviewUpdateScript(PreviewValues(settings_(), appFolder_, pictureVersion_ ? pictureVersion_() : QString()),
-                             phase),
+    const WispletSettings s = settings_();
+    if (reloadWhenWritten_ && s.contentHtml.size() > LargeContent) {
+        restore_ = phase ? ReplayCall(phase)
+                         : QStringLiteral("W.seek(0,%1)").arg(seconds(times_.time)) +
+                               (times_.playing ? QStringLiteral(";W.play(0)") : QString());
+        reloadWhenWritten_();
+        return;
+    }
+    if (writePreview_)
+        writePreview_();
+    send(PreviewUpdateScript(PreviewValues(s, appFolder_, pictureVersion_ ? pictureVersion_() : QString()), phase),
          true);
 }
 
@@ -255,6 +269,7 @@ void PreviewController::reloaded() {
     content_.stop();
     replay_ = -1;
     stale_ = false;
+    restore_.clear();
     times_.time = 0;
     times_.playing = true;
     emit timesChanged();
@@ -264,6 +279,10 @@ void PreviewController::loaded(PreviewSurface* surface) {
     if (surfaces_.empty())
         return;
     if (surface == surfaces_.front()) {
+        if (!restore_.isEmpty()) {
+            surface->run(PreviewControlScript(std::exchange(restore_, QString())), [this](const QVariant& r) { take(r); });
+            return;
+        }
         if (stale_) {
             stale_ = false;
             apply(); // what changed while the page loaded

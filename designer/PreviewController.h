@@ -9,7 +9,10 @@
 // stands on; typed content is applied at most once per 150 ms. A change of
 // the entrance, the waiting time, the content entrance or its duration
 // replays the phase it concerns. A page without a box (the start page, a page
-// still loading a failed file) is reloaded instead.
+// still loading a failed file) is reloaded instead, and so are the pages while
+// the content is large: sending megabytes into the pages would stall the
+// window, so the page is written in the background, reloaded once on disk,
+// and set to the moment the timeline stood on.
 #include "designer/WispletSettings.h"
 
 #include <QObject>
@@ -67,6 +70,8 @@ class PreviewController : public QObject {
 public:
     static constexpr int ContentDelayMs = 150;
     static constexpr int PollMs = 40;
+    // Content longer than this (in characters) is shown by reloading the written page.
+    static constexpr qsizetype LargeContent = 256 * 1024;
 
     // settings: reads the controls; writePreview: writes samples/preview.html;
     // pictureVersion: a text that changes whenever MyBackground.jpg does.
@@ -78,6 +83,9 @@ public:
     void removeSurface(PreviewSurface* surface);
 
     void setAuto(bool on); // off: a change still waiting is dropped
+    // How the host writes the page and reloads every view once it is on disk
+    // (for large content; without it large content is sent like any other).
+    void setReloadWhenWritten(std::function<void()> reload) { reloadWhenWritten_ = std::move(reload); }
     bool isAuto() const { return auto_; }
     // A committed change of the settings; nothing happens while Auto Preview is off.
     void changed(PreviewChange change);
@@ -113,6 +121,7 @@ private:
     std::function<WispletSettings()> settings_;
     std::function<void()> writePreview_;
     std::function<QString()> pictureVersion_;
+    std::function<void()> reloadWhenWritten_;
     QString appFolder_;
     std::vector<PreviewSurface*> surfaces_;
     bool auto_ = false;
@@ -121,4 +130,5 @@ private:
     int updates_ = 0;
     QTimer apply_, content_, poll_;
     PreviewTimes times_;
+    QString restore_; // the call that sets a reloaded page to where the timeline stood
 };

@@ -108,6 +108,23 @@ TEST(LivePreview, TypedContentEqualsTheReloadedPageAndArrivesAtMostEvery150Ms) {
     EXPECT_FALSE(f.state().contains(QStringLiteral("|kept|"))) << "Refresh reloads";
 }
 
+TEST(LivePreview, LargeContentReloadsTheWrittenPageAtTheMomentItStoodOn) {
+    LivePreview f;
+    GeneralEditorHost(f.w).setContentHtml(QString(PreviewController::LargeContent + 1, u'a'));
+    f.list("WispletBorderStyle")->setCurrentIndex(1);
+    f.ready(true, 3.5);
+    const int reloads = f.w.reloadCount();
+    MainWindowFixture::type(f.box("WispletBorderWidth"), "7");
+    const QString probe = QStringLiteral(
+        "(function(){var t=WriteWisplet.timeline(0),f=WriteWisplet.test.boxes()[0].querySelector('.wisplet-frame');"
+        "return [String(window.__mark),getComputedStyle(f).borderTopWidth,t.time.toFixed(2),t.playing].join('|');})()");
+    const QString expected = QStringLiteral("undefined|7px|3.50|false"); // a new page, held where the old one stood
+    EXPECT_TRUE(waitUntil([&] { return f.reloaded() && js(f.view(), probe).toString() == expected; }, 20000))
+        << js(f.view(), probe).toString().toStdString();
+    EXPECT_EQ(f.w.reloadCount(), reloads + 1);
+    EXPECT_TRUE(f.previewFile().contains(",7,'")) << "the page file is written";
+}
+
 TEST(LivePreview, AutoPreviewOffShowsNothingUntilRefreshWhichReplays) {
     LivePreview f;
     f.ready(false, 4.0);

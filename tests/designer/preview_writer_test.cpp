@@ -1,12 +1,17 @@
 // The preview page written in the background for large content: the newest
 // request wins, and a failed write tells the system's reason.
+#include "designer/PlainTextMirror.h"
 #include "designer/PreviewPage.h"
 #include "designer/PreviewWriter.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace {
@@ -60,4 +65,38 @@ TEST(PreviewWriter, FailedWritesTellTheSystemsReason) {
     EXPECT_FALSE(writer.write(withContent('x', PreviewWriter::InlineLimit + 1), root.path()));
     ASSERT_TRUE(written.wait(20000));
     EXPECT_EQ(written.at(0).at(0).toString(), "Not a directory");
+}
+
+// The content box's text as the window takes it at each refresh: after every
+// kind of edit a user makes, the mirror holds what the box would read whole.
+TEST(PlainTextMirror, FollowsEveryKindOfEdit) {
+    QPlainTextEdit box;
+    box.setPlainText(QStringLiteral("<p>one</p>\n<p>two</p>\n"));
+    PlainTextMirror mirror;
+    mirror.watch(box.document());
+    auto at = [&](int from, int to) {
+        QTextCursor c(box.document());
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        return c;
+    };
+    const QString big(PlainTextMirror::PieceLimit + 10, u'z');
+    const std::vector<std::pair<const char*, std::function<void()>>> edits = {
+        {"a keystroke", [&] { at(3, 3).insertText(QStringLiteral("x")); }},
+        {"a backspace", [&] { at(3, 4).removeSelectedText(); }},
+        {"lines pasted", [&] { at(5, 5).insertText(QStringLiteral("a\nb\r\nc\u2029d\u00a0e")); }},
+        {"a selection over lines replaced", [&] { at(2, 14).insertText(QStringLiteral("y")); }},
+        {"undo", [&] { box.undo(); }},
+        {"redo", [&] { box.redo(); }},
+        {"typing at the very end", [&] { at(box.document()->characterCount() - 1, box.document()->characterCount() - 1)
+                                              .insertText(QStringLiteral("\nlast")); }},
+        {"a large paste", [&] { at(1, 1).insertText(big); }},
+        {"everything selected and deleted", [&] { at(0, box.document()->characterCount() - 1).removeSelectedText(); }},
+        {"the whole text set anew", [&] { box.setPlainText(QStringLiteral("fresh\ntext")); }},
+        {"cleared", [&] { box.clear(); }},
+    };
+    for (const auto& [name, edit] : edits) {
+        edit();
+        EXPECT_EQ(mirror.text(), box.toPlainText()) << name;
+    }
 }
