@@ -6,7 +6,9 @@
 
 #include <cmath>
 
+#include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QPixmap>
 #include <cstdlib>
 
@@ -36,6 +38,8 @@ quint32 packed(const uchar* row, int x, int depth) {
     }
 }
 
+constexpr int MaxSide = 256;
+
 std::optional<QImage> decodeBmp(const Reader& r, qint64 off, qint64 size) {
     if (!r.has(off, 40) || size < 40)
         return std::nullopt;
@@ -45,7 +49,8 @@ std::optional<QImage> decodeBmp(const Reader& r, qint64 off, qint64 size) {
     const int depth = int(r.u16(off + 14));
     const quint32 compression = r.u32(off + 16);
     quint32 colorsUsed = r.u32(off + 32);
-    if (headerSize < 40 || w <= 0 || w > 1024 || h2 <= 0 || h2 > 2048 || compression != 0)
+    // A cursor or icon is at most 256 pixels a side.
+    if (headerSize < 40 || w <= 0 || w > MaxSide || h2 <= 0 || h2 / 2 > MaxSide || compression != 0)
         return std::nullopt;
     if (depth != 1 && depth != 4 && depth != 8 && depth != 24 && depth != 32)
         return std::nullopt;
@@ -136,7 +141,13 @@ std::optional<CursorImage> decodeCursor(const QByteArray& data) {
     if (data.mid(off, 8) == QByteArray(pngMagic, 8)) {
         if (!r.has(off, size))
             return std::nullopt;
-        img = QImage::fromData(data.mid(off, size), "PNG");
+        QByteArray png = data.mid(off, size);
+        QBuffer buffer(&png);
+        QImageReader reader(&buffer, "png");
+        const QSize declared = reader.size(); // from the header, before any pixel is decoded
+        if (!declared.isValid() || declared.width() > MaxSide || declared.height() > MaxSide)
+            return std::nullopt;
+        img = reader.read();
         if (img.isNull())
             return std::nullopt;
         img = img.convertToFormat(QImage::Format_ARGB32);

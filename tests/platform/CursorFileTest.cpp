@@ -106,8 +106,17 @@ TEST(CursorFile, RejectsDamagedData) {
     badOffset[18] = char(0xF0);
     QByteArray badDepth = good;
     badDepth[22 + 14] = 3;
+    // Larger than a cursor can be: a bitmap 1 x 257 (the first fuzzing find) and a PNG 300 x 16.
+    QByteArray tall = good;
+    qToLittleEndian<quint32>(1, tall.data() + 22 + 4);
+    qToLittleEndian<quint32>(514, tall.data() + 22 + 8);
+    tall.append(2100, '\0'); // rows enough for it
+    QByteArray widePng;
+    QBuffer buf(&widePng);
+    buf.open(QIODevice::WriteOnly);
+    QImage(300, 16, QImage::Format_ARGB32).save(&buf, "PNG");
     const QByteArray samples[] = {QByteArray(), good.left(5), good.left(30), good.left(100), badType, badOffset, badDepth,
-                                  QByteArray(200, '\xFF')};
+                                  QByteArray(200, '\xFF'), tall, directory(2, 0, 16, 0, 0, widePng)};
     for (const QByteArray& s : samples)
         EXPECT_FALSE(decodeCursor(s).has_value()) << s.size();
 }
