@@ -2,6 +2,7 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <utility>
 
 namespace {
 // The characters toPlainText() turns into others.
@@ -49,7 +50,24 @@ void PlainTextMirror::changed(int position, int removed, int added) {
     cursor.setPosition(position + added, QTextCursor::KeepAnchor);
     QString piece = cursor.selectedText();
     AsPlainText(piece);
+    if (!text_.isDetached())
+        takeSpare(piece.size());
     text_.replace(position, removed, piece);
     if (text_.size() != length)
         readWhole();
+}
+
+void PlainTextMirror::takeSpare(qsizetype growth) {
+    // The text is held elsewhere (the undo history keeps the text before each
+    // change). Rather than a fresh copy at each keystroke, the text is copied
+    // into the buffer an earlier text used, once nobody holds that any more:
+    // with megabytes of text, new memory costs many times the copying.
+    const qsizetype needed = text_.size() + growth;
+    if (!spare_.isDetached() || spare_.capacity() < needed) {
+        spare_ = QString();
+        spare_.reserve(needed + needed / 8);
+    }
+    spare_.resize(0); // keeps the buffer
+    spare_.append(text_);
+    std::swap(text_, spare_);
 }

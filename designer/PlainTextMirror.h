@@ -26,7 +26,9 @@ public:
 private:
     void changed(int position, int removed, int added);
     void readWhole();
+    void takeSpare(qsizetype growth);
 
     QPointer<QTextDocument> document_;
     QString text_;
+    QString spare_; // the buffer of an earlier text, to be written over
 };
