@@ -95,8 +95,15 @@ TEST(PlainTextMirror, FollowsEveryKindOfEdit) {
         {"the whole text set anew", [&] { box.setPlainText(QStringLiteral("fresh\ntext")); }},
         {"cleared", [&] { box.clear(); }},
     };
+    // Earlier texts held elsewhere, as the undo history holds them, stay as they were.
+    std::vector<std::pair<QString, QString>> held; // the text handed out, what it said then
     for (const auto& [name, edit] : edits) {
         edit();
         EXPECT_EQ(mirror.text(), box.toPlainText()) << name;
+        for (const auto& [text, then] : held)
+            EXPECT_EQ(text, then) << name;
+        held.emplace_back(mirror.text(), box.toPlainText());
+        if (held.size() > 2)
+            held.erase(held.begin()); // let go of the oldest: its buffer may be written over
     }
 }
