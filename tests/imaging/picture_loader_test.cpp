@@ -3,8 +3,10 @@
 #include "imaging/Jpeg.h"
 #include "imaging/PictureLoader.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <turbojpeg.h>
 #include <unistd.h>
@@ -106,6 +108,17 @@ TEST(PictureLoader, HostileFilesEndInAMessageOrAReducedPicture) {
     const QString huge = write("huge.jpg", ordinary);
     ASSERT_EQ(truncate(QFile::encodeName(huge).constData(), qint64(1536) << 20), 0);
 
+    // A PNG whose text chunk claims 1.9 GB (a fuzzing find): the PNG library would set it aside at once.
+    QImage small(12, 9, QImage::Format_RGB32);
+    small.fill(Qt::red);
+    small.setText(QStringLiteral("date"), QStringLiteral("today"));
+    QByteArray png;
+    QBuffer pngOut(&png);
+    pngOut.open(QIODevice::WriteOnly);
+    small.save(&pngOut, "PNG");
+    QByteArray claiming = png;
+    qToBigEndian<quint32>(0x73000025, claiming.data() + claiming.indexOf("tEXt") - 4);
+
     struct Case {
         const char* what;
         QString path;
@@ -131,6 +144,8 @@ TEST(PictureLoader, HostileFilesEndInAMessageOrAReducedPicture) {
          "is damaged or incomplete"},
         {"missing", dir.filePath("gone.png"), QSize(), QSize(), "No such file"},
         {"folder", dir.path(), QSize(), QSize(), "is not a picture"},
+        {"PNG chunk longer than the file", write("claiming.png", claiming), QSize(), QSize(), "is damaged or incomplete"},
+        {"ordinary PNG", write("ok.png", png), QSize(), QSize(12, 9), ""},
         {"ordinary at full size", write("ok.jpg", ordinary), QSize(), QSize(240, 160), ""},
         {"ordinary for a thumbnail", dir.filePath("ok.jpg"), QSize(32, 32), QSize(60, 40), ""},
     };
