@@ -1,11 +1,12 @@
 #include "imaging/PictureLoader.h"
 
+#include "platform/PngChunks.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QtEndian>
 #include <turbojpeg.h>
 
 #include <algorithm>
@@ -196,31 +197,6 @@ QImage opaqueRgb32(QImage image, QRgb background) {
         return opaque;
     }
     return image.format() == QImage::Format_RGB32 ? image : image.convertToFormat(QImage::Format_RGB32);
-}
-
-// Each PNG chunk gives its length before its data, and the PNG library sets
-// that much memory aside at once: a file of a few hundred bytes could ask
-// for gigabytes. A chunk that would reach past the end of the file means a
-// damaged file; anything else is left to the reader.
-bool PngChunksFit(QIODevice& in) {
-    static const char signature[] = "\x89PNG\r\n\x1a\n";
-    in.seek(0);
-    if (in.peek(8) != QByteArray::fromRawData(signature, 8))
-        return true;
-    const qint64 size = in.size();
-    for (qint64 pos = 8; pos + 8 <= size;) {
-        in.seek(pos);
-        const QByteArray head = in.read(8);
-        if (head.size() < 8)
-            return false;
-        const qint64 length = qFromBigEndian<quint32>(head.constData());
-        if (pos + 12 + length > size)
-            return false;
-        if (head.endsWith("IEND"))
-            break;
-        pos += 12 + length;
-    }
-    return true;
 }
 
 // Any format Qt's image plugins read (and JPEG colour spaces TurboJPEG

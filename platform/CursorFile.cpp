@@ -3,6 +3,7 @@
 // with an optional palette, the colour rows and the 1-bit AND mask, both
 // bottom-up with rows padded to 4 bytes and twice the height in the header.
 #include "platform/CursorFile.h"
+#include "platform/PngChunks.h"
 
 #include <cmath>
 
@@ -143,6 +144,9 @@ std::optional<CursorImage> decodeCursor(const QByteArray& data) {
             return std::nullopt;
         QByteArray png = data.mid(off, size);
         QBuffer buffer(&png);
+        buffer.open(QIODevice::ReadOnly);
+        if (!PngChunksFit(buffer))
+            return std::nullopt;
         QImageReader reader(&buffer, "png");
         const QSize declared = reader.size(); // from the header, before any pixel is decoded
         if (!declared.isValid() || declared.width() > MaxSide || declared.height() > MaxSide)
